@@ -1,0 +1,46 @@
+#include "app/callbacks.h"
+
+#include <GL/freeglut.h>
+
+#include "app/sniper_gamesystem.h"
+#include "platform/pointer.h"
+
+void display() {
+  sys.display();
+  glutSwapBuffers();
+}
+
+void resize(int w, int h) { sys.resize(w, h); }
+
+void keyboard(unsigned char key, int x, int y) { sys.keyboard(key, x, y); }
+
+void mouse(int button, int state, int x, int y) { sys.mouse(button, state, x, y); }
+
+void mousemove(int _x, int _y) { sys.mouse_move(_x, _y); }
+
+void timer(int value) {
+  sys.timer(value);
+  glutPostRedisplay();
+  glutTimerFunc(100, timer, 0);
+}
+
+int run_game(int argc, char** argv) {
+  glutInitWindowPosition(1, 1);
+  glutInitWindowSize(600, 600);
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  glutCreateWindow("Quorrelstead");
+  // Closing the window returns from the main loop, so the ending below runs.
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+  platform::set_pointer_backend(&platform::glut_pointer_backend());
+  glutDisplayFunc(display);
+  glutReshapeFunc(resize);
+  glutKeyboardFunc(keyboard);
+  glutMouseFunc(mouse);
+  glutPassiveMotionFunc(mousemove);
+  glutTimerFunc(100, timer, 0);
+  sys.init();
+  glutMainLoop();
+  sys.end();
+  return 0;
+}

@@ -1,0 +1,35 @@
+#include "app/sniper_gamesystem.h"
+
+#include "app/opening.h"
+#include "platform/console.h"
+#include "states/state.h"
+
+Sniper_Gamesystem sys;
+
+void Sniper_Gamesystem::init() {
+  platform::console_line("NOW LOADING…");
+  initgame();
+  opening();
+  nowstate = Create_StateInstance();
+  nowstate->state_init(this);
+}
+
+void Sniper_Gamesystem::end() {}
+
+void Sniper_Gamesystem::timer(int value) { nowstate->timer(value, this); }
+
+void Sniper_Gamesystem::display() { nowstate->display(this); }
+
+void Sniper_Gamesystem::resize(int w, int h) {
+  width = w;
+  height = h;
+  nowstate->resize(w, h, this);
+}
+
+void Sniper_Gamesystem::keyboard(unsigned char key, int x, int y) { nowstate->keyboard(key, x, y, this); }
+
+void Sniper_Gamesystem::mouse(int button, int state, int x, int y) {
+  nowstate->mouse(button, state, x, y, this);
+}
+
+void Sniper_Gamesystem::mouse_move(int _x, int _y) { nowstate->mouse_move(_x, _y, this); }

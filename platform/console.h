@@ -1,0 +1,14 @@
+#pragma once
+// Console output. Every text is given as UTF-8 and written in the terminal's
+// encoding, flushed at once so that it interleaves correctly with other output.
+#include <string_view>
+
+namespace platform {
+
+// Writes the text without a line end.
+void console_write(std::string_view utf8);
+
+// Writes the text and a line end.
+void console_line(std::string_view utf8);
+
+}  // namespace platform

@@ -1,0 +1,1 @@
+#include "play/play_state.h"

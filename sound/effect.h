@@ -1,0 +1,18 @@
+#pragma once
+// Sound effects: one asynchronous call with the wave file's name. Only one
+// effect sounds at a time; a new one cuts off the one still playing.
+
+// Plays the named effect once, without waiting. A file that cannot be read
+// plays nothing.
+void play_effect(const char* file);
+
+// Where effects go. The audio layer installs its own sink when the device
+// opens; tests install a recorder.
+class EffectSink {
+ public:
+  virtual ~EffectSink() = default;
+  virtual void play(const char* file) = 0;
+};
+
+// Installs a sink (not owned) and returns the previous one; null silences.
+EffectSink* set_effect_sink(EffectSink* sink);

@@ -1,0 +1,73 @@
+#include "states/menu_state.h"
+
+#include <GL/gl.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+#include "platform/encoding.h"
+#include "states/gamesystem.h"
+#include "states/progress.h"
+
+namespace {
+
+struct MenuText {
+  std::string sjis;
+  int min_clearlevel;
+};
+
+// The menu's texts in Shift-JIS, converted once.
+const MenuText* menu_texts() {
+  static const MenuText texts[] = {
+      {platform::to_sjis("Quorrelstead"), 0}, {platform::to_sjis("難易度選択"), 0},
+      {platform::to_sjis("Basic(B)"), 0},     {platform::to_sjis("Advanced(A)"), 1},
+      {platform::to_sjis("Sniper(S)"), 2},    {platform::to_sjis("Extreme(E)"), 3},
+      {platform::to_sjis("終わる(Q)"), 0}};
+  return texts;
+}
+
+}  // namespace
+
+void Menu_State::state_init(Gamesystem* sys) { read_progress_file(progress_file_name, sys->clearlevel); }
+
+void Menu_State::display(Gamesystem* sys) {
+  const int w = sys->width;
+  const int h = sys->height;
+  const int positions[7][2] = {
+      {w / 3, h / 6},
+      {w / 3, h / 4 + h / 20},
+      {static_cast<int>(w / 2.8), h / 4 + h / 10},
+      {static_cast<int>(w / 2.0), h / 4 + h / 10},
+      {static_cast<int>(w / 2.8), h / 3 + h / 10},
+      {static_cast<int>(w / 2.0), h / 3 + h / 10},
+      {static_cast<int>(w / 2.8), h / 4 + h / 5 + h / 10},
+  };
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glDisable(GL_LIGHT0);
+  const MenuText* texts = menu_texts();
+  for (int i = 0; i < 7; ++i) {
+    if (sys->clearlevel >= texts[i].min_clearlevel) {
+      sys->kanji.print(positions[i][0], positions[i][1], texts[i].sjis.c_str());
+    }
+  }
+  glEnable(GL_LIGHT0);
+}
+
+void Menu_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
+  if (key == 27 || key == 'q' || key == 'Q') std::exit(0);
+  const int upper = std::toupper(key);
+  for (int level = 0; level < 4; ++level) {
+    if (upper == courses[level].key && sys->clearlevel >= level) {
+      start_course(level, sys);
+      return;
+    }
+  }
+}
+
+void Menu_State::start_course(int level, Gamesystem* sys) {
+  sys->level = level;
+  sys->stagefile = courses[level].stagefile;
+  sys->nowstate = state_transfer(PLAY);
+  sys->nowstate->state_init(sys);
+}

@@ -1,0 +1,35 @@
+#include "states/state.h"
+
+#include <GL/glu.h>
+
+#include "platform/pointer.h"
+#include "states/gamesystem.h"
+
+std::map<state_enum, State*> State::State_list;
+
+void State::state_init(Gamesystem*) {}
+void State::mouse(int, int, int, int, Gamesystem*) {}
+void State::mouse_move(int, int, Gamesystem*) {}
+void State::keyboard(unsigned char, int, int, Gamesystem*) {}
+void State::timer(int, Gamesystem*) {}
+void State::display(Gamesystem*) {}
+
+void State::resize(int w, int h, Gamesystem* sys) {
+  sys->width = w;
+  sys->height = h;
+  glViewport(0, 0, w, h);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // A window of height 0 keeps a finite projection.
+  const double aspect = static_cast<double>(w) / static_cast<double>(h > 0 ? h : 1);
+  gluPerspective(60.0, aspect, 1.0, 300.0);
+  glMatrixMode(GL_MODELVIEW);
+  platform::pointer_warp_screen(w / 2, h / 2);
+}
+
+State* State::state_transfer(state_enum nextstate) {
+  const auto found = State_list.find(nextstate);
+  return found == State_list.end() ? nullptr : found->second;
+}
+
+void State::register_state(state_enum key, State* scene) { State_list.emplace(key, scene); }

@@ -1,0 +1,15 @@
+#include "tests/support/recorders.h"
+
+EffectRecorder::EffectRecorder() : previous_(set_effect_sink(this)) {}
+EffectRecorder::~EffectRecorder() { set_effect_sink(previous_); }
+void EffectRecorder::play(const char* file) { played.emplace_back(file); }
+
+PointerRecorder::PointerRecorder(int origin_x, int origin_y)
+    : origin_x_(origin_x), origin_y_(origin_y), previous_(platform::set_pointer_backend(this)) {}
+PointerRecorder::~PointerRecorder() { platform::set_pointer_backend(previous_); }
+void PointerRecorder::hide() { ++hides; }
+void PointerRecorder::warp(int x, int y) { warps.emplace_back(x, y); }
+void PointerRecorder::window_origin(int& x, int& y) const {
+  x = origin_x_;
+  y = origin_y_;
+}
