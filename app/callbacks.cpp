@@ -2,6 +2,8 @@
 
 #include <GL/freeglut.h>
 
+#include <clocale>
+
 #include "app/sniper_gamesystem.h"
 #include "platform/pointer.h"
 
@@ -25,6 +27,8 @@ void timer(int value) {
 }
 
 int run_game(int argc, char** argv) {
+  // Console texts follow the user's locale; nothing else depends on it.
+  std::setlocale(LC_CTYPE, "");
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
   glutInit(&argc, argv);
