@@ -7,19 +7,30 @@ namespace qon {
 
 class glKanji {
  public:
+  // An empty font that reads strings in encoding _code (see TextCode in
+  // text/glyph_slots.h: 0 Shift-JIS, 1 EUC-JP, anything else raw JIS bytes).
   explicit glKanji(int _code);
+  // The same, then load(filename); a failed load leaves the font empty.
   glKanji(const char* filename, int _code);
 
+  // Forgets the glyph geometry (size, charBytes, charCount).
   void init();
+  // Replaces the glyphs with those of a font file. False, with the font
+  // empty, when the file cannot be read or is no font; a null name changes
+  // nothing. A file cut off inside a packet keeps its complete packets.
   bool load(const char* filename);
+  // Glyph index, unchecked: callers pass indices below charCount.
   unsigned char* getChar(int index);
+  // Draws str with its top-left corner at (x, y) viewport pixels, y down,
+  // in the current raster colour. Leaves GL_UNPACK_ALIGNMENT at 1 and the
+  // modelview matrix mode selected; both matrices are restored.
   void print(int x, int y, const char* str);
 
-  int size;
-  int charBytes;
-  int charCount;
-  int code;  // 0 Shift-JIS, 1 EUC-JP, anything else raw JIS bytes
-  std::vector<unsigned char> data;
+  int size = 0;       // glyph width and height in pixels
+  int charBytes = 0;  // bytes per glyph
+  int charCount = 0;  // whole glyphs in data
+  int code;
+  std::vector<unsigned char> data;  // glyph 0 first, charBytes each
 };
 
 }  // namespace qon
