@@ -24,6 +24,15 @@ void pointer_warp(int x, int y);
 // Moves the pointer to a position measured from the screen's top-left corner.
 void pointer_warp_screen(int x, int y);
 
+// Every warp makes the window system report one motion event at its target,
+// possibly after real movements that were already queued. A motion event at
+// the target of a warp still pending is that warp's echo: this consumes the
+// pending warp and returns true. Any other event is a real movement.
+bool pointer_take_echo(int x, int y);
+
+// Forgets every pending warp (for a new window, or a test).
+void pointer_forget_warps();
+
 // The backend that drives GLUT; valid after glutInit and window creation.
 PointerBackend& glut_pointer_backend();
 
