@@ -42,6 +42,9 @@ int run_game(int argc, char** argv) {
   glutKeyboardFunc(keyboard);
   glutMouseFunc(mouse);
   glutPassiveMotionFunc(mousemove);
+  // With a button held the pointer still aims (and its pull-back echoes must
+  // still be seen), so held motion goes the same way.
+  glutMotionFunc(mousemove);
   glutTimerFunc(100, timer, 0);
   sys.init();
   glutMainLoop();

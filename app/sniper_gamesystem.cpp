@@ -9,12 +9,16 @@ Sniper_Gamesystem sys;
 void Sniper_Gamesystem::init() {
   platform::console_line("NOW LOADING…");
   initgame();
+  bgm.Init(2, "bgm.mid");
+  bgm.Play();
+  score.file_open("ranking.dat");
   opening();
+  kanji.load("shnm16.f1b");
   nowstate = Create_StateInstance();
   nowstate->state_init(this);
 }
 
-void Sniper_Gamesystem::end() {}
+void Sniper_Gamesystem::end() { bgm.Term(); }
 
 void Sniper_Gamesystem::timer(int value) { nowstate->timer(value, this); }
 

@@ -1,5 +1,53 @@
 #pragma once
-// The play scene.
-#include "states/state.h"
+// The play scene: one course, stage by stage. Aims with the mouse, fires on
+// the left button, advances the field every tick, and keeps the progress.
+#include <cstdint>
+#include <fstream>
 
-class Play_State final : public State {};
+#include "states/state.h"
+#include "world/sniper_field.h"
+#include "world/vectord.h"
+
+class Play_State final : public State {
+ public:
+  // Starts (or restarts) the course named by the game system's stagefile.
+  void state_init(Gamesystem* sys) override;
+  // A left press fires while bullets are left and the course runs.
+  void mouse(int button, int state, int x, int y, Gamesystem* sys) override;
+  // Turns the view by 0.2 degrees per pixel and pulls the pointer back.
+  void mouse_move(int _x, int _y, Gamesystem* sys) override;
+  // Quit at any time; retry or back to the menu once the course is over.
+  void keyboard(unsigned char key, int x, int y, Gamesystem* sys) override;
+  void timer(int value, Gamesystem* sys) override;
+  void display(Gamesystem* sys) override;
+
+  // Loads the next stage section of the course into the field.
+  void buttaiinit();
+  // Draws the texts of the frame: the running display or the results.
+  void scoredisplay(Gamesystem* sys);
+
+  std::ifstream stagein;
+  Sniper_Field field;
+  VECTORD eye = {0, 6, 0};
+  std::int32_t turn = 0;
+  double yaw = 0;    // degrees, -45 to 45, positive to the right
+  double pitch = 0;  // degrees, -60 to 20, positive looks down
+  bool finished = false;
+  bool allclear = false;
+  std::int32_t stagenum = 0;
+  std::int32_t ammo = 0;
+  std::int32_t stage = 0;
+  std::int32_t shots = 0;
+
+ private:
+  void fire();
+  void end_course(Gamesystem* sys);
+
+  bool firstinitfrag = true;  // no course has started yet in this process
+  bool pointer_seen = false;  // the first motion event only sets the reference
+  int xo = 0;                 // where the previous motion event was
+  int yo = 0;
+};
+
+// The progress file and the shot's speed along the line of sight.
+inline constexpr double bullet_speed = 5000.0;
