@@ -108,6 +108,8 @@ void Play_State::fire() {
 void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
   if (!pointer_seen) {
     pointer_seen = true;
+    xo = _x;
+    yo = _y;
   } else if (platform::pointer_take_echo(_x, _y)) {
     // The echo of a pull-back: only the reference moves.
     xo = _x;

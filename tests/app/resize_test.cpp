@@ -1,5 +1,4 @@
 #include <GL/freeglut.h>
-#include <X11/Xlib.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,22 +6,12 @@
 #include "platform/pointer.h"
 #include "states/gamesystem.h"
 #include "states/state.h"
+#include "tests/support/screen_pointer.h"
 
 namespace {
 
 class TestSystem final : public Gamesystem {};
 class Scene final : public State {};
-
-// The pointer's position on the screen, read through a connection of our own.
-void pointer_on_screen(int& x, int& y) {
-  Display* display = XOpenDisplay(nullptr);
-  ASSERT_NE(display, nullptr);
-  Window root, child;
-  int wx, wy;
-  unsigned int mask;
-  XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask);
-  XCloseDisplay(display);
-}
 
 class Resize : public testing::Test {
  protected:
@@ -71,7 +60,7 @@ TEST_F(Resize, SetsViewportProjectionStoredSizeAndPointer) {
 
     glutGet(GLUT_WINDOW_X);  // a round trip: the warp has been handled
     int x = 0, y = 0;
-    pointer_on_screen(x, y);
+    ASSERT_TRUE(pointer_on_screen(x, y));
     EXPECT_EQ(x, c.pointer_x);
     EXPECT_EQ(y, c.pointer_y);
   }

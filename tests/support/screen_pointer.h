@@ -1,0 +1,6 @@
+#pragma once
+// The pointer's position on the screen, read through an X connection of our
+// own (kept apart from the test sources: Xlib's macros clash with GoogleTest).
+
+// False when no display can be opened.
+bool pointer_on_screen(int& x, int& y);
