@@ -52,9 +52,6 @@ class buttai {
   VECTORD prevpos;  // start of the segment that stumb sweeps
 
  protected:
-  buttai(const buttai&) = default;
-  buttai& operator=(const buttai&) = default;
-
   // The effects of a reported hit: sound, counter and console line.
   static void announce_hit();
   // Glues the sphere every kind but the building is drawn as.

@@ -33,6 +33,11 @@ bool read_value(std::istream& in, T& value, StageField field, int record,
 void skip_comment_lines(std::istream& in, StageReadObserver* observer) {
   for (;;) {
     const auto next = in.peek();
+    // A file with CR LF line ends reads as if its line ends were plain.
+    if (next == '\r') {
+      in.get();
+      continue;
+    }
     if (next != '#' && next != '\n') return;
     const std::streamoff at = observer != nullptr ? offset_of(in) : -1;
     char line[128];
