@@ -3,12 +3,14 @@
 // drawn as GL bitmaps at pixel positions from the viewport's top-left corner.
 #include <vector>
 
+#include "text/glyph_slots.h"  // TextCode
+
 namespace qon {
 
 class glKanji {
  public:
   // An empty font that reads strings in encoding _code (see TextCode in
-  // text/glyph_slots.h: 0 Shift-JIS, 1 EUC-JP, anything else raw JIS bytes).
+  // glyph_slots.h: 0 Shift-JIS, 1 EUC-JP, anything else raw JIS bytes).
   explicit glKanji(int _code);
   // The same, then load(filename); a failed load leaves the font empty.
   glKanji(const char* filename, int _code);

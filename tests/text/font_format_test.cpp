@@ -139,7 +139,9 @@ TEST(EncodeFont, RoundTripsAndFindsTheShortestPackets) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const Bytes file = qon::encode_font(16, c.table);
-    if (c.encoded != 0) EXPECT_EQ(file.size(), c.encoded);
+    if (c.encoded != 0) {
+      EXPECT_EQ(file.size(), c.encoded);
+    }
     EXPECT_LE(file.size(), 4 + c.table.size() + (c.table.size() + 127) / 128);
     int size = 0;
     Bytes out;

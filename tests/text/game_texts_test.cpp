@@ -53,7 +53,9 @@ TEST_F(GeneratedFont, DrawsEveryCharacterOfTheGameTexts) {
       ASSERT_NE(c.bytes, 0);
       ASSERT_GE(c.slot, 0);
       ASSERT_LT(c.slot, font.charCount);
-      if (*s != ' ') EXPECT_FALSE(blank(font, c.slot)) << "no glyph for slot " << c.slot;
+      if (*s != ' ') {
+        EXPECT_FALSE(blank(font, c.slot)) << "no glyph for slot " << c.slot;
+      }
       s += c.bytes;
     }
   }
