@@ -27,6 +27,9 @@ const MenuText* menu_texts() {
   return texts;
 }
 
+// Basic and the texts that need nothing show whatever the progress file held.
+bool unlocked(int needs, int clearlevel) { return needs <= 0 || clearlevel >= needs; }
+
 }  // namespace
 
 void Menu_State::state_init(Gamesystem* sys) { read_progress_file(progress_file_name, sys->clearlevel); }
@@ -47,7 +50,7 @@ void Menu_State::display(Gamesystem* sys) {
   glDisable(GL_LIGHT0);
   const MenuText* texts = menu_texts();
   for (int i = 0; i < 7; ++i) {
-    if (sys->clearlevel >= texts[i].min_clearlevel) {
+    if (unlocked(texts[i].min_clearlevel, sys->clearlevel)) {
       sys->kanji.print(positions[i][0], positions[i][1], texts[i].sjis.c_str());
     }
   }
@@ -58,7 +61,7 @@ void Menu_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
   if (key == 27 || key == 'q' || key == 'Q') std::exit(0);
   const int upper = std::toupper(key);
   for (int level = 0; level < 4; ++level) {
-    if (upper == courses[level].key && sys->clearlevel >= level) {
+    if (upper == courses[level].key && unlocked(level, sys->clearlevel)) {
       start_course(level, sys);
       return;
     }
