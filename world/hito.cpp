@@ -12,18 +12,23 @@ void hito::action() {
 void hito::calc(double*, double*, double*, double*) {}
 
 void hito::draw2() {
-  double r = 0.0, g = 0.0, b = 0.0, a = 0.0;
-  calc(&r, &g, &b, &a);
-  // Hits left: one red (up to 101, not 100), two blue, three green.
+  double rgba[4] = {0.0, 0.0, 0.0, 0.0};
+  calc(&rgba[0], &rgba[1], &rgba[2], &rgba[3]);
+  // Hits left: one red (up to 101, not 100), two blue, three green. Dead
+  // or overfull persons keep what the hook left.
+  static constexpr double kRed[4] = {1.0, 0.0, 0.0, 1.0};
+  static constexpr double kBlue[4] = {0.0, 0.0, 1.0, 1.0};
+  static constexpr double kGreen[4] = {0.0, 1.0, 0.0, 1.0};
+  const double* chosen = rgba;
   if (life > 0.0 && life <= 101.0) {
-    r = 1.0, g = 0.0, b = 0.0, a = 1.0;
+    chosen = kRed;
   } else if (life > 101.0 && life <= 200.0) {
-    r = 0.0, g = 0.0, b = 1.0, a = 1.0;
+    chosen = kBlue;
   } else if (life > 200.0 && life <= 300.0) {
-    r = 0.0, g = 1.0, b = 0.0, a = 1.0;
+    chosen = kGreen;
   }
-  const float color[4] = {static_cast<float>(r), static_cast<float>(g), static_cast<float>(b),
-                          static_cast<float>(a)};
+  const float color[4] = {static_cast<float>(chosen[0]), static_cast<float>(chosen[1]),
+                          static_cast<float>(chosen[2]), static_cast<float>(chosen[3])};
   draw_sphere(color);
 }
 

@@ -4,7 +4,9 @@
 // over lines in any way. Only right before a section's spawner count may
 // comment lines ("#" in the first column) and blank lines stand; each is
 // skipped through a 128-character line buffer, so a longer line fails the
-// stream. A read that fails gives 0, and every read after it fails as well.
+// stream. A carriage return there counts as part of a line end, so files
+// with CR LF line ends keep their comments. A read that fails gives 0, and
+// every read after it fails as well.
 //
 // The game and the course checker read through these same functions; the
 // checker listens through an observer to learn where each value stood.

@@ -25,6 +25,17 @@ double max_abs(const VECTORD& v) {
 
 double dot(const VECTORD& a, const VECTORD& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
+// Whether the target lies more than `bound` outside the segment's box on
+// some axis, so that every point of the segment is farther than `bound`.
+bool beyond_axis(double a, double b, double t, double bound) {
+  return t < std::min(a, b) - bound || t > std::max(a, b) + bound;
+}
+
+bool beyond_box(const VECTORD& from, const VECTORD& to, const VECTORD& target, double bound) {
+  return beyond_axis(from.x, to.x, target.x, bound) || beyond_axis(from.y, to.y, target.y, bound) ||
+         beyond_axis(from.z, to.z, target.z, bound);
+}
+
 // Distance from the target to the segment, computed in floating point.
 double closest_approach(const VECTORD& from, const VECTORD& to, const VECTORD& target) {
   const VECTORD d = to - from;
@@ -65,12 +76,13 @@ bool sweep_reaches(const VECTORD& from, const VECTORD& to, const VECTORD& target
   // No distance is below a reach of zero or less (or NaN).
   if (!(reach > 0.0)) return false;
 
-  // A NaN or an overflow anywhere leaves the comparison false, and the
-  // samples then decide exactly as the literal loop would.
+  // A NaN or an overflow anywhere leaves the comparisons false, and the
+  // samples then decide exactly as the literal loop would. The box around
+  // the segment settles most pairs at the cost of a few comparisons.
+  const double bound = reach + rounding_margin(from, to, target, reach);
+  if (beyond_box(from, to, target, bound)) return false;
   const double approach = closest_approach(from, to, target);
-  if (approach > reach + rounding_margin(from, to, target, reach) && std::isfinite(approach)) {
-    return false;
-  }
+  if (approach > bound && std::isfinite(approach)) return false;
 
   // sqrt is correctly rounded and monotonic, so a squared distance above
   // reach² cannot give a distance below reach; the limit is rounded up so
