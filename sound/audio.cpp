@@ -112,6 +112,7 @@ void open_audio_on_first_use() {
 
 void close_audio() {
   State& s = state();
+  s.tried = false;  // the next sound wanted may open it again, except at exit
   if (!s.device) return;
   withdraw_effect_sink(&s.device->effects);
   s.device.reset();

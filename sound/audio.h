@@ -19,7 +19,8 @@ inline constexpr const char* kGameEffects[] = {"shot.wav", "kara.wav", "ata.wav"
 // Opens the device if it is not open; true when it is open afterwards.
 // Installs the device's effect sink unless another sink has been chosen.
 bool open_audio();
-// Stops every sound and closes the device; open_audio may open it again.
+// Stops every sound and closes the device; the next sound wanted opens it
+// again (but nothing reopens it once the process is exiting).
 void close_audio();
 bool audio_is_open();
 
