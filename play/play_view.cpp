@@ -69,10 +69,18 @@ void drawscope() {
   glDisable(GL_LIGHT0);
   glPushMatrix();
   glLoadIdentity();
+  // The outline lies on the near plane, where clipping may drop it. Scaled
+  // from the eye it projects to the same pixels from just beyond that plane,
+  // and with the depth test off it covers everything drawn before it.
+  glScaled(1.01, 1.01, 1.01);
+  glDisable(GL_DEPTH_TEST);
+  // The toolkit's solid spheres switch the vertex array off after drawing.
+  glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(3, GL_DOUBLE, 0, vertices);
   glDrawArrays(GL_LINES, 0, 4);
   glVertexPointer(3, GL_DOUBLE, 0, scopeVertices);
   for (int first = 0; first < 40; first += 10) glDrawArrays(GL_TRIANGLE_FAN, first, 10);
+  glEnable(GL_DEPTH_TEST);
   glPopMatrix();
   glEnable(GL_LIGHT0);
 }
