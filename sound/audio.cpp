@@ -49,18 +49,25 @@ State& state() {
 void SDLCALL discard_sdl_log(void*, int, SDL_LogPriority, const char*) {}
 void discard_alsa_error(const char*, int, const char*, int, const char*, ...) {}
 
-// SDL reports through its own log (the disk driver announces itself there)
-// and ALSA's library prints its failures on stderr; the game runs silently
-// when there is no sound, so both are hushed. We are SDL's only user here.
+// ALSA's library prints its failures (no card, no such device) on stderr;
+// the game runs silently when there is no sound. The handler is set once,
+// and the library kept loaded for good, so that it outlives every later use.
+void hush_alsa() {
+  static const bool hushed = [] {
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* const alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    void* const setter = alsa != nullptr ? dlsym(alsa, "snd_lib_error_set_handler") : nullptr;
+    if (setter != nullptr) reinterpret_cast<int (*)(ErrorHandler)>(setter)(discard_alsa_error);
+    return setter != nullptr;
+  }();
+  static_cast<void>(hushed);
+}
+
+// SDL reports through its own log (the disk driver announces itself there);
+// we are SDL's only user in this program.
 void quiet_platform_logs() {
   SDL_LogSetOutputFunction(discard_sdl_log, nullptr);
-  using AlsaErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
-  // Kept open for good: the handler must outlive every later use of ALSA.
-  if (void* const alsa = dlopen("libasound.so.2", RTLD_LAZY)) {
-    if (void* const setter = dlsym(alsa, "snd_lib_error_set_handler")) {
-      reinterpret_cast<int (*)(AlsaErrorHandler)>(setter)(discard_alsa_error);
-    }
-  }
+  hush_alsa();
 }
 
 void close_at_exit() {

@@ -3,11 +3,12 @@
 // effect sounds at a time; a new one cuts off the one still playing.
 
 // Plays the named effect once, without waiting. A file that cannot be read
-// plays nothing.
+// plays nothing. The first call opens the audio device if nothing has opened
+// it yet and no other sink has been chosen.
 void play_effect(const char* file);
 
-// Where effects go. The audio layer installs its own sink when the device
-// opens; tests install a recorder.
+// Where effects go. The audio device installs its own sink when it opens;
+// tests install a recorder.
 class EffectSink {
  public:
   virtual ~EffectSink() = default;
@@ -15,4 +16,5 @@ class EffectSink {
 };
 
 // Installs a sink (not owned) and returns the previous one; null silences.
+// A sink chosen here stays in place when the audio device opens later.
 EffectSink* set_effect_sink(EffectSink* sink);
