@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr int kChannels = 2;
-// About 23 ms a buffer: an effect starts within a frame of the game's tick,
+// About 23 ms a buffer: an effect is heard at most that long after the call,
 // and the synthesiser has a whole buffer's time to render the next one.
 constexpr int kBufferFrames = 1024;
 constexpr int kEffectChannel = 0;
