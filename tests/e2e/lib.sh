@@ -64,3 +64,37 @@ wait_output() {
   done
   fail "the console never showed: $text"
 }
+
+# Writes a one-stage course in the sandbox as basic.txt: one spawner whose
+# figure comes only after a very long delay, and the given bullets.
+quiet_course() {
+  printf '1\n# nothing happens for a long while\n1 %d\n0 6 -100 0 90 0 0 1 100000 1.0 0\n' "${1:-0}" >"$SANDBOX/basic.txt"
+}
+
+key() { xdotool key --window "$WINDOW" "$@" 2>/dev/null; }
+
+# Saves the window's image under the given name in the sandbox.
+shot() {
+  sleep "${2:-0.4}"  # a few ticks, so the frame shows what came before
+  import -window "$WINDOW" "$SANDBOX/$1.png" || fail "no screenshot $1"
+}
+
+# The red channel of one pixel of a screenshot.
+red_at() {
+  convert "$SANDBOX/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | awk 'NR == 2 { split($2, c, /[(,]/); print int(c[2]) }'
+}
+
+# Number of pixels in which two screenshots differ.
+pixels_differing() {
+  compare -metric AE "$SANDBOX/$1.png" "$SANDBOX/$2.png" null: 2>&1 | awk '{print int($1)}'
+}
+
+# Answers the prompt with 1 and waits for the window and the menu.
+start_to_menu() {
+  start_game
+  send_line 1
+  wait_window  # the window exists from before the prompt
+  wait_output "Escまたは"
+  xdotool mousemove --window "$WINDOW" 300 300 2>/dev/null
+  sleep 0.3
+}
