@@ -1,5 +1,7 @@
 // The texts of the play frame: the running display while a course is played,
 // the results once it is over.
+#include <GL/gl.h>
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -54,9 +56,29 @@ const std::string& shown_title(std::int32_t stage) {
   return text;
 }
 
+
+// Lit by the scene's light, the texts took the colour of whatever figure was
+// drawn last and vanished against the walls; one strong colour reads on the
+// sky, the walls and the floor alike.
+constexpr float text_colour[3] = {0.85f, 0.05f, 0.05f};
+
+// Draws the texts unlit, in the text colour, leaving the lighting as it was.
+class TextColour {
+ public:
+  TextColour() {
+    glPushAttrib(GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT);
+    glDisable(GL_LIGHTING);
+    glColor3fv(text_colour);
+  }
+  ~TextColour() { glPopAttrib(); }
+  TextColour(const TextColour&) = delete;
+  TextColour& operator=(const TextColour&) = delete;
+};
+
 }  // namespace
 
 void Play_State::scoredisplay(Gamesystem* sys) {
+  const TextColour colour;
   const int w = sys->width;
   const int h = sys->height;
   const HudTexts& texts = hud_texts();

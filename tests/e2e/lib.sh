@@ -84,6 +84,11 @@ red_at() {
   convert "$SANDBOX/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | awk 'NR == 2 { split($2, c, /[(,]/); print int(c[2]) }'
 }
 
+# "r g b" of one pixel of a screenshot.
+rgb_at() {
+  convert "$SANDBOX/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | awk 'NR == 2 { split($2, c, /[(,)]/); print int(c[2]), int(c[3]), int(c[4]) }'
+}
+
 # Number of pixels in which two screenshots differ.
 pixels_differing() {
   compare -metric AE "$SANDBOX/$1.png" "$SANDBOX/$2.png" null: 2>&1 | awk '{print int($1)}'

@@ -94,3 +94,22 @@ TEST_F(HudFrame, ResultsShowTheClearMessagesRateRetryAndTitle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HudFrame, TextsKeepTheirColourWhateverTheLightingLeftBehind) {
+  const float white[4] = {1, 1, 1, 1};
+  glMaterialfv(GL_FRONT, GL_DIFFUSE, white);
+  glNormal3d(0, 0, 1);
+  play.finished = false;
+  const Frame frame = draw();
+  const unsigned char* p = frame.at(240, 1);
+  EXPECT_NEAR(p[0], 217, 2);
+  EXPECT_LE(p[1], 15);
+  EXPECT_LE(p[2], 15);
+  GLboolean lighting = GL_FALSE;
+  glGetBooleanv(GL_LIGHTING, &lighting);
+  EXPECT_TRUE(lighting);
+}
+
+}  // namespace
