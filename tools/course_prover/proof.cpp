@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -19,6 +20,7 @@ constexpr int kPlentifulBullets = 1000;
 // Deals used when measuring a stage's difficulty: fewer, as it plays often.
 constexpr std::size_t kMeasuringOffsets = 6;
 constexpr double kTurnResolution = 0.05;
+constexpr double kSkillResolution = 0.01;
 constexpr int kLongestReaction = 100;
 
 constexpr SpreadPoint kPinnedPoints[] = {SpreadPoint::low, SpreadPoint::middle, SpreadPoint::high,
@@ -87,6 +89,16 @@ bool clears_every_deal(const Deals& deals, const HumanLimits& limits, std::int64
   return true;
 }
 
+// The player scaled down to a share of its skill.
+HumanLimits with_skill(const HumanLimits& player, double skill) {
+  HumanLimits limits = player;
+  limits.turn_per_tick = player.turn_per_tick * skill;
+  limits.reaction_ticks = static_cast<int>(std::lround(player.reaction_ticks / skill));
+  limits.ticks_between_shots = static_cast<int>(std::lround(player.ticks_between_shots / skill));
+  limits.steadiness = player.steadiness * skill;
+  return limits;
+}
+
 std::string stage_name(std::size_t stage) { return "stage " + std::to_string(stage + 1); }
 
 void play_every_deal(const Course& course, const ProofSettings& settings, CourseProof& proof) {
@@ -139,8 +151,21 @@ void measure_stage(const Course& course, std::size_t k, const ProofSettings& set
     proof.failures.push_back(stage_name(k) + " cannot be cleared on its own");
     return;
   }
-  // Slower turns and later reactions make a stage harder, never easier,
-  // for this player: both are found by halving.
+  // Less skill makes a stage harder, never easier, for this player: the
+  // limits are found by halving.
+  double able = 1.0, unable = 0.0;
+  while (able - unable > kSkillResolution) {
+    const double skill = (able + unable) / 2.0;
+    (clears(with_skill(settings.player, skill)) ? able : unable) = skill;
+  }
+  stage.least_skill = able;
+  stage.trivial = able <= settings.trivial_skill;
+  if (k > 0 && stage.trivial) {
+    proof.failures.push_back(stage_name(k) + " is trivial: a player of " +
+                             std::to_string(static_cast<int>(settings.trivial_skill * 100.0)) +
+                             "% skill clears it");
+  }
+
   HumanLimits limits = settings.player;
   double cleared = settings.player.turn_per_tick, failed = 0.0;
   while (cleared - failed > kTurnResolution) {
@@ -156,11 +181,6 @@ void measure_stage(const Course& course, std::size_t k, const ProofSettings& set
     (clears(limits) ? in_time : too_late) = limits.reaction_ticks;
   }
   stage.longest_reaction = in_time;
-
-  stage.trivial = clears(settings.casual);
-  if (k > 0 && stage.trivial) {
-    proof.failures.push_back(stage_name(k) + " is trivial: a casual player clears it too");
-  }
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace course {
 
 struct ProofSettings {
   HumanLimits player;                       // the player every stage must yield to
-  HumanLimits casual{1.0, 10, 3, 0.5};      // a stage this player clears is trivial
+  // A stage that a player of this share of the skill clears is trivial.
+  double trivial_skill = 0.3;
   std::vector<std::uint64_t> offsets{0, 1, 2, 3, 5, 8, 13, 21, 34, 55, 1000, 65537, 1000003};
   double least_spare = 0.2;                 // share of the bullets left over a course
   bool measure_difficulty = true;
@@ -31,12 +32,15 @@ struct StageProof {
   int most_shots = 0;     // over every deal
   int most_escapes = 0;
   int fewest_lives = 0;   // when the stage ends
-  // Difficulty: the slowest turn (degrees a tick) and the longest reaction
-  // (ticks) with which the stage is still cleared on its own, every deal;
-  // 0 when even the set player fails it on its own.
-  double slowest_turn = 0.0;
-  int longest_reaction = 0;
-  bool trivial = false;   // cleared by the casual player too
+  // Difficulty, measured on the stage alone over every deal (all 0 when
+  // even the set player fails it). Skill scales the whole player: its
+  // turning and steadiness by the skill, its reaction and its pause between
+  // shots by the inverse. The least skill that clears the stage is its difficulty; the
+  // slowest turn and the longest reaction are each varied alone.
+  double least_skill = 0.0;
+  double slowest_turn = 0.0;  // degrees a tick
+  int longest_reaction = 0;   // ticks
+  bool trivial = false;       // a player of the trivial skill clears it
 };
 
 struct CourseProof {

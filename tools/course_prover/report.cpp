@@ -21,13 +21,14 @@ std::string proof_report(const std::string& name, const CourseProof& proof, cons
   out += formatted("  player: turns %.1f degrees a tick, reacts after %d ticks, fires every %d ticks\n",
                    settings.player.turn_per_tick, settings.player.reaction_ticks,
                    settings.player.ticks_between_shots);
-  out += "  stage figures hits bullets shots escapes lives  slowest-turn  longest-reaction\n";
+  out += "  stage figures hits bullets shots escapes lives  skill  slowest-turn  longest-reaction\n";
   for (std::size_t k = 0; k < proof.stages.size(); ++k) {
     const StageProof& s = proof.stages[k];
     const int lives = s.fewest_lives == std::numeric_limits<int>::max() ? -1 : s.fewest_lives;
-    out += formatted("  %5zu %7d %4d %7d %5d %7d %5d  %12.2f  %16d%s\n", k + 1, s.launched,
-                     s.hits_needed, s.granted, s.most_shots, s.most_escapes, lives, s.slowest_turn,
-                     s.longest_reaction, s.trivial ? "  trivial" : "");
+    out += formatted("  %5zu %7d %4d %7d %5d %7d %5d  %4.0f%%  %12.2f  %16d%s\n", k + 1, s.launched,
+                     s.hits_needed, s.granted, s.most_shots, s.most_escapes, lives,
+                     s.least_skill * 100.0, s.slowest_turn, s.longest_reaction,
+                     s.trivial ? "  trivial" : "");
   }
   if (proof.granted > 0) {
     out += formatted("  course: %d bullets, at most %d shots, %.0f%% spare at least\n", proof.granted,
