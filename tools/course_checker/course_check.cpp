@@ -293,8 +293,9 @@ class CourseChecker {
       }
     }
     if (bullets_granted_ < hits_needed_) {
-      warning(bullets_at_, "stages 1 to " + std::to_string(stage + 1) + " grant " +
-                               std::to_string(bullets_granted_) + " bullets for " +
+      const std::string stages =
+          stage == 0 ? "stage 1 grants " : "stages 1 to " + std::to_string(stage + 1) + " grant ";
+      warning(bullets_at_, stages + std::to_string(bullets_granted_) + " bullets for " +
                                std::to_string(hits_needed_) + " hits");
     }
   }
