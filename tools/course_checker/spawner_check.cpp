@@ -115,7 +115,7 @@ void check_spawner(const Canon_attrib& att, const RecordOffsets& at, const std::
   if (!seen_briefly.empty()) {
     report(kAngle, Severity::warning,
            "figures launched " + seen_briefly.text() + " are in view for only " +
-               std::to_string(fewest_ticks_seen) + " ticks");
+               std::to_string(fewest_ticks_seen) + (fewest_ticks_seen == 1 ? " tick" : " ticks"));
   }
   if (!behind_walls.empty()) {
     report(kAngle, Severity::warning,

@@ -69,10 +69,14 @@ CoursePlay play_course(const std::string& stage_file, const HumanLimits& limits,
       close_stage(lives);
       current.granted = play.ammo - ammo;
     }
+    if (play.field.hitoset.size() > kCrowdLimit) {
+      result.overcrowded = true;
+      break;
+    }
     marksman.observe(play.field);
     ++current.ticks;
   }
-  if (!result.timed_out) close_stage(play.field.lives);
+  if (!result.timed_out && !result.overcrowded) close_stage(play.field.lives);
   result.all_clear = play.allclear;
   return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One course played from its first stage through the game's own play scene
 // by the headless marksman, stage by stage, as the game would play it.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +23,12 @@ struct StagePlay {
 struct CoursePlay {
   std::vector<StagePlay> stages;  // those reached, in order
   bool all_clear = false;
-  bool timed_out = false;  // still running at the tick limit
+  bool timed_out = false;    // still running at the tick limit
+  bool overcrowded = false;  // more figures in flight at once than any player could follow
 };
+
+// Play stops when more figures than this are in flight at once.
+inline constexpr std::size_t kCrowdLimit = 400;
 
 // Plays the stage file with the random sequence `offset` draws past its
 // state at start-up, as if that many figures had been launched before.

@@ -81,7 +81,7 @@ class Deals {
 bool clears_every_deal(const Deals& deals, const HumanLimits& limits, std::int64_t tick_limit) {
   for (const Deal& deal : deals.all()) {
     const CoursePlay play = play_course(deal.file->path(), limits, deal.offset, tick_limit);
-    if (play.timed_out || !play.all_clear) return false;
+    if (play.timed_out || play.overcrowded || !play.all_clear) return false;
     for (const StagePlay& stage : play.stages) {
       if (stage.escapes > 0) return false;
     }
@@ -101,12 +101,19 @@ HumanLimits with_skill(const HumanLimits& player, double skill) {
 
 std::string stage_name(std::size_t stage) { return "stage " + std::to_string(stage + 1); }
 
-void play_every_deal(const Course& course, const ProofSettings& settings, CourseProof& proof) {
+// Plays the course under every deal; false when it never ends under one, as
+// measuring such a course would only take long to say the same.
+bool play_every_deal(const Course& course, const ProofSettings& settings, CourseProof& proof) {
+  bool ends = true;
   const Deals deals(course, settings.offsets);
   for (const Deal& deal : deals.all()) {
     const CoursePlay play = play_course(deal.file->path(), settings.player, deal.offset, settings.tick_limit);
-    if (play.timed_out) {
-      proof.failures.push_back("the course never ends under " + deal.name);
+    if (play.timed_out || play.overcrowded) {
+      proof.failures.push_back(std::string(play.timed_out ? "the course never ends"
+                                                           : "more than " + std::to_string(kCrowdLimit) +
+                                                                 " figures fly at once") +
+                               " under " + deal.name);
+      ends = false;
       continue;
     }
     int shots = 0;
@@ -136,6 +143,7 @@ void play_every_deal(const Course& course, const ProofSettings& settings, Course
     proof.failures.push_back("only " + std::to_string(static_cast<int>(proof.least_spare * 100.0)) +
                              "% of the course's bullets are left over in the worst deal");
   }
+  return ends;
 }
 
 void measure_stage(const Course& course, std::size_t k, const ProofSettings& settings, CourseProof& proof) {
@@ -199,8 +207,8 @@ CourseProof prove_course(const Course& course, const ProofSettings& settings) {
     }
     proof.granted += section.bullets;
   }
-  play_every_deal(course, settings, proof);
-  if (settings.measure_difficulty) {
+  const bool ends = play_every_deal(course, settings, proof);
+  if (ends && settings.measure_difficulty) {
     for (std::size_t k = 0; k < course.stages.size(); ++k) measure_stage(course, k, settings, proof);
   }
   return proof;

@@ -22,7 +22,7 @@ struct ProofSettings {
   std::vector<std::uint64_t> offsets{0, 1, 2, 3, 5, 8, 13, 21, 34, 55, 1000, 65537, 1000003};
   double least_spare = 0.2;                 // share of the bullets left over a course
   bool measure_difficulty = true;
-  std::int64_t tick_limit = 200000;         // a course still running then never ends
+  std::int64_t tick_limit = 50000;          // a course still running then never ends
 };
 
 struct StageProof {
