@@ -3,8 +3,12 @@
 #include "states/state.h"
 
 State* Create_StateInstance() {
-  State::register_state(MENU, new Menu_State);
-  State::register_state(PLAY, new Play_State);
-  State::register_state(GAMEOVER, new Gameover_State);
+  // The scenes live as long as the process and are reused on every visit.
+  static Menu_State menu;
+  static Play_State play;
+  static Gameover_State gameover;
+  State::register_state(MENU, &menu);
+  State::register_state(PLAY, &play);
+  State::register_state(GAMEOVER, &gameover);
   return State::State_list[MENU];
 }

@@ -107,7 +107,8 @@ int Sniper_Field::buttai_del() {
 
 int Sniper_Field::buttai_insert(std::unique_ptr<buttai> obj) {
   if (!obj) return 0;
-  const std::type_info& type = typeid(*obj);
+  const buttai& object = *obj;
+  const std::type_info& type = typeid(object);
   if (type == typeid(tama)) {
     tamaset.push_front(std::move(obj));
   } else if (type == typeid(building)) {
