@@ -1,7 +1,6 @@
 // The play frame's draw time with figures in flight, and the cost of a tick
 // of the shipped courses' heaviest stage.
 #include <GL/freeglut.h>
-#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -13,6 +12,7 @@
 #include "play/play_view.h"
 #include "sound/effect.h"
 #include "states/gamesystem.h"
+#include "tests/support/gl_window.h"
 #include "world/hito.h"
 #include "world/random.h"
 #include "world/stage_install.h"
@@ -22,31 +22,9 @@ namespace {
 
 class BenchSystem final : public Gamesystem {};
 
-// glutInit ends the process when it finds no display: ask X first.
-bool open_window() {
-  static const bool opened = [] {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) return false;
-    XCloseDisplay(display);
-    int argc = 1;
-    char name[] = "play_bench";
-    char* argv[] = {name, nullptr};
-    glutInitWindowSize(600, 600);
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutCreateWindow("play bench");
-    glClearColor(1, 1, 1, 0);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    return true;
-  }();
-  return opened;
-}
 
 void BM_PlayFrame(benchmark::State& state) {
-  if (!open_window()) {
+  if (!open_game_window("benchmark")) {
     state.SkipWithError("no display");
     return;
   }

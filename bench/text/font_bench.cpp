@@ -1,6 +1,5 @@
 // Loading the generated window font, and drawing one line of text with it.
 #include <GL/freeglut.h>
-#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include "text/font_format.h"
 #include "text/glkanji.h"
 #include "text/glyph_slots.h"
+#include "tests/support/gl_window.h"
 
 namespace {
 
@@ -47,28 +47,11 @@ void BM_DecodeFont(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeFont)->Unit(benchmark::kMicrosecond);
 
-// glutInit ends the process when it finds no display: ask X first.
-bool open_window() {
-  static const bool opened = [] {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) return false;
-    XCloseDisplay(display);
-    int argc = 1;
-    char name[] = "font_bench";
-    char* argv[] = {name, nullptr};
-    glutInitWindowSize(600, 600);
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutCreateWindow("font bench");
-    return true;
-  }();
-  return opened;
-}
 
 // One print of a 20-character line (8 full-width characters, 12 single
 // bytes); with range(0) = 1 the drawing is waited for too.
 void BM_Print20(benchmark::State& state) {
-  if (!open_window()) {
+  if (!open_game_window("benchmark")) {
     state.SkipWithError("no display");
     return;
   }

@@ -13,3 +13,10 @@ bool pointer_on_screen(int& x, int& y) {
   XCloseDisplay(display);
   return true;
 }
+
+bool display_available() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  XCloseDisplay(display);
+  return true;
+}

@@ -4,3 +4,7 @@
 
 // False when no display can be opened.
 bool pointer_on_screen(int& x, int& y);
+
+// Whether an X display can be opened at all (GLUT ends the process when it
+// finds none, so ask first where a run without one must go on).
+bool display_available();
