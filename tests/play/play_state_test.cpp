@@ -1,5 +1,6 @@
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -191,26 +192,41 @@ TEST_F(PlayTest, AMissingCourseFileEndsTheProcess) {
   EXPECT_EXIT(play.state_init(&sys), testing::ExitedWithCode(255), "");
 }
 
-TEST_F(PlayTest, AFinishedCourseEntersItsResultIntoTheRankingOnce) {
-  start(empty_stage(3) + empty_stage(3), 2);
-  for (int i = 0; i < 3; ++i) play.mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, &sys);
-  play.field.hits = 2;  // two hits of three shots: a hit rate of 66
-  testing::internal::CaptureStdout();
-  ticks(5);
-  const std::string console = testing::internal::GetCapturedStdout();
-  ASSERT_EQ(sys.score.records.size(), 1u);
-  const clData& record = sys.score.records[0];
-  EXPECT_EQ(record.stage, 1);
-  EXPECT_EQ(record.hitrate, 66);
-  EXPECT_EQ(record.point, 1 * 100 + 66 * 10);
-  EXPECT_NE(console.find("1位"), std::string::npos);
+struct ResultCase {
+  int stages_cleared;  // of a course of three; 3 clears it
+  int shots, hits;
+  int stage, hitrate;  // in the record entered
+};
 
-  // A retry plays the course again and enters its own result.
-  play.keyboard('y', 0, 0, &sys);
-  testing::internal::CaptureStdout();
-  ticks(3);
-  testing::internal::GetCapturedStdout();
-  EXPECT_EQ(sys.score.records.size(), 2u);
+TEST_F(PlayTest, AFinishedCourseEntersItsResultIntoTheRankingOnce) {
+  const ResultCase cases[] = {
+      {3, 3, 2, 2, 66}, {3, 4, 4, 2, 100}, {1, 3, 1, 1, 33}, {0, 0, 0, 0, 0}, {2, 2, 3, 2, 150}};
+  std::size_t entered = 0;
+  for (const ResultCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.stages_cleared << " stages cleared, " << c.hits << " hits of "
+                                    << c.shots << " shots");
+    // Empty stages clear at once; the stage after the cleared ones loses the game.
+    std::string stages;
+    for (int i = 0; i < 3; ++i) stages += i < c.stages_cleared ? empty_stage(5) : escaping_stage(5, 9);
+    start(stages, 3);
+    for (int i = 0; i < c.shots; ++i) play.mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, &sys);
+    play.field.hits = c.hits;
+    testing::internal::CaptureStdout();
+    ticks(12);
+    const std::string console = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(play.finished);
+    ASSERT_EQ(sys.score.records.size(), ++entered);  // once, however many ticks follow
+    const auto found = std::find_if(sys.score.records.begin(), sys.score.records.end(),
+                                    [&](const clData& r) { return r.point == c.stage * 100 + c.hitrate * 10; });
+    ASSERT_NE(found, sys.score.records.end());
+    EXPECT_EQ(found->stage, c.stage);
+    EXPECT_EQ(found->hitrate, c.hitrate);
+    EXPECT_NE(console.find("1位"), std::string::npos);  // the listing is printed
+    play.field.buttai_del();
+  }
+  // The file holds what the table holds, a line a record.
+  const std::string saved = file_text("ranking.dat");
+  EXPECT_EQ(static_cast<std::size_t>(std::count(saved.begin(), saved.end(), '\n')), entered);
 }
 
 }  // namespace
