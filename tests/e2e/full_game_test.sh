@@ -29,8 +29,9 @@ red_text_in_row() {
 
 make_sandbox
 rm -f "$SANDBOX/data.dat" "$SANDBOX/ranking.dat"
-# One stage: a big one-hit figure that rises and falls slowly straight ahead.
-printf '1\n# a figure straight ahead\n1 5\n0 6 -60 0 90 0 50 1 0 3.0 0\n' >"$SANDBOX/basic.txt"
+# One stage: a big one-hit figure that rises and falls straight ahead, its
+# whole flight of about four seconds across the line of sight.
+printf '1\n# a figure straight ahead\n1 20\n0 0.6 -60 0 90 0 100 1 3 3.0 0\n' >"$SANDBOX/basic.txt"
 
 start_to_menu
 shot 1-menu
@@ -44,12 +45,12 @@ shot 2-play 0.3
 red_text_in_row 2-play 128 240 300 || fail "play shows no stage number"
 
 # Fire until the console reports a hit.
-for i in 1 2 3 4 5; do
+for i in $(seq 1 15); do
   xdotool click 1 2>/dev/null
   sleep 0.3
   grep -q "ヒット" "$SANDBOX/stdout" && break
 done
-grep -q "ヒット" "$SANDBOX/stdout" || fail "no hit after five shots"
+grep -q "ヒット" "$SANDBOX/stdout" || fail "no hit after $i shots"
 
 shot 3-results 1.0
 red_text_in_row 3-results 108 200 260 || fail "the results show no CLEAR!!!"
