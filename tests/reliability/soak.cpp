@@ -31,17 +31,19 @@ namespace fs = std::filesystem;
 // Every heap block the program holds, counted through the global allocator.
 static long live_blocks = 0;
 
+static void release(void* block) {
+  if (block != nullptr) --live_blocks;
+  std::free(block);
+}
+
 void* operator new(std::size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) throw std::bad_alloc();
   ++live_blocks;
   return block;
 }
-void operator delete(void* block) noexcept {
-  if (block != nullptr) --live_blocks;
-  std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete(void* block) noexcept { release(block); }
+void operator delete(void* block, std::size_t) noexcept { release(block); }
 
 namespace {
 
@@ -137,7 +139,8 @@ int main(int argc, char** argv) {
     const SoakBot bot;
     std::size_t next_level = 0;
     int attempts = 0;
-    long courses_played = 0, clears = 0, game_overs = 0;
+    long clears = 0, game_overs = 0;
+    std::map<std::string, long> plays;  // per course file, retries included
     std::vector<long> blocks_at_menu;
     Memory early;
 
@@ -147,14 +150,14 @@ int main(int argc, char** argv) {
         sys.nowstate->keyboard(courses[levels[next_level]].key, 0, 0, &sys);
         next_level = (next_level + 1) % levels.size();
         attempts = 1;
-        ++courses_played;
+        ++plays[sys.stagefile];
       } else if (play.finished) {
         play.allclear ? ++clears : ++game_overs;
         const bool retry = attempts < kAttemptsPerCourse;
         sys.nowstate->keyboard(retry ? 'y' : 'n', 0, 0, &sys);
         if (retry) {
           ++attempts;
-          ++courses_played;
+          ++plays[sys.stagefile];
         } else if (!field_is_empty(play.field)) {
           std::fprintf(report, "soak: the field kept objects after returning to the menu\n");
           ok = false;
@@ -173,8 +176,10 @@ int main(int argc, char** argv) {
       ok = false;
     }
 
-    std::fprintf(report, "ticks %ld, courses played %ld (retries included), cleared %ld, game over %ld\n",
-                 total_ticks, courses_played, clears, game_overs);
+    std::fprintf(report, "ticks %ld; courses cleared %ld, game over %ld; played (retries included):",
+                 total_ticks, clears, game_overs);
+    for (const auto& [course, count] : plays) std::fprintf(report, " %s %ld", course.c_str(), count);
+    std::fprintf(report, "\n");
     std::fprintf(report, "effects:");
     for (const auto& [file, count] : effects.counts) std::fprintf(report, " %s %ld", file.c_str(), count);
     std::fprintf(report, "\n");
