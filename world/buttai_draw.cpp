@@ -1,10 +1,13 @@
 // Drawing: every object is a lit shape at its position; its colour is the
 // front-face diffuse material (lighting is on, colour tracking off).
 #include <GL/freeglut.h>
+#include <GL/glx.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <tuple>
 
 #include "world/buttai.h"
 
@@ -17,6 +20,31 @@ int slice_count(double slices) {
   constexpr double kLow = std::numeric_limits<int>::min();
   constexpr double kHigh = std::numeric_limits<int>::max();
   return static_cast<int>(std::clamp(slices, kLow, kHigh));
+}
+
+// The toolkit builds a sphere's geometry anew on every call, which made the
+// figures most of a frame's cost. Each shape is compiled into a display list
+// the first time it is drawn in a context and replayed after that.
+void solid_sphere(double radius, int slices) {
+  using Key = std::tuple<GLXContext, double, int>;
+  static std::map<Key, GLuint> lists;
+  constexpr std::size_t kMaxLists = 256;
+  constexpr int kMaxSlices = 64;  // finer spheres are drawn directly
+  const Key key{glXGetCurrentContext(), radius, slices};
+  const auto found = lists.find(key);
+  if (found != lists.end()) {
+    glCallList(found->second);
+    return;
+  }
+  const GLuint list = slices > 0 && slices <= kMaxSlices && lists.size() < kMaxLists ? glGenLists(1) : 0;
+  if (list == 0) {
+    glutSolidSphere(radius, slices, slices);
+    return;
+  }
+  glNewList(list, GL_COMPILE_AND_EXECUTE);
+  glutSolidSphere(radius, slices, slices);
+  glEndList();
+  lists.emplace(key, list);
 }
 
 }  // namespace
@@ -50,5 +78,5 @@ void buttai::draw2() {
 void buttai::draw_sphere(const float (&color)[4]) const {
   glMaterialfv(GL_FRONT, GL_DIFFUSE, color);
   const int n = slice_count(slices);
-  glutSolidSphere(radius, n, n);
+  solid_sphere(radius, n);
 }
