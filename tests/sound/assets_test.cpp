@@ -15,7 +15,7 @@ namespace {
 const std::string kRunDir = QS_RUN_DIR;
 
 struct Wave {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   std::vector<std::int16_t> samples;
 };
 
@@ -23,7 +23,7 @@ struct Wave {
 bool load(const std::string& path, Wave& wave) {
   Uint8* buffer = nullptr;
   Uint32 bytes = 0;
-  if (SDL_LoadWAV(path.c_str(), &wave.spec, &buffer, &bytes) == nullptr) return false;
+  if (SDL_LoadWAV(path.c_str(), &wave.format, &buffer, &bytes) == nullptr) return false;
   const auto* samples = reinterpret_cast<const std::int16_t*>(buffer);
   wave.samples.assign(samples, samples + bytes / 2);
   SDL_FreeWAV(buffer);
@@ -35,9 +35,9 @@ TEST(SoundAssets, EffectsAreShortLoudAndUnclipped) {
     SCOPED_TRACE(name);
     Wave wave;
     ASSERT_TRUE(load(kRunDir + "/" + name, wave)) << SDL_GetError();
-    ASSERT_EQ(wave.spec.format, AUDIO_S16LSB);
-    ASSERT_EQ(wave.spec.channels, 1);
-    const double seconds = static_cast<double>(wave.samples.size()) / wave.spec.freq;
+    ASSERT_EQ(wave.format.format, AUDIO_S16LSB);
+    ASSERT_EQ(wave.format.channels, 1);
+    const double seconds = static_cast<double>(wave.samples.size()) / wave.format.freq;
     EXPECT_GT(seconds, 0.05);
     EXPECT_LT(seconds, 1.0);
 
