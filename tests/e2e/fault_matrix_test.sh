@@ -10,6 +10,21 @@ GAME=$(realpath "$1")
 RUN_DIR=$(realpath "$2")
 source "$(dirname "$0")/lib.sh"
 
+# Ends a game still running when the test stops: SIGTERM first, then SIGKILL,
+# so that a game stuck on its way out cannot hang the test.
+end_game() {
+  [ -n "${GAME_PID:-}" ] || return 0
+  kill "$GAME_PID" 2>/dev/null
+  local i
+  for i in $(seq 1 20); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$GAME_PID" 2>/dev/null
+  wait "$GAME_PID" 2>/dev/null
+  GAME_PID=
+}
+
 EFFECTS="shot.wav kara.wav ata.wav cap.wav life.wav"
 
 random_bytes() { head -c "$2" /dev/urandom >"$SANDBOX/$1"; }
@@ -22,7 +37,8 @@ start_game_with() {
   mkfifo "$SANDBOX/stdin"
   (cd "$SANDBOX" && SDL_AUDIODRIVER=$driver exec "$@" "$GAME" <"$SANDBOX/stdin" >"$SANDBOX/stdout" 2>"$SANDBOX/stderr") &
   GAME_PID=$!
-  exec 7>"$SANDBOX/stdin"
+  # Opened for reading too, so that a game that never starts cannot block us here.
+  exec 7<>"$SANDBOX/stdin"
 }
 
 # A course of our own when the run folder has none: figures that come soon
@@ -30,6 +46,23 @@ start_game_with() {
 ensure_course() {
   [ -f "$SANDBOX/basic.txt" ] && return 0
   printf '1\n# figures straight ahead\n2 6\n0 0 -80 10 90 0 120 4 0 2 0\n-10 0 -60 12 80 10 120 4 5 2 1\n' >"$SANDBOX/basic.txt"
+}
+
+# Like shot, but only of a game still running, and never waiting for ever:
+# a capture of a window that has gone away does not return.
+capture() {
+  sleep 0.2
+  kill -0 "$GAME_PID" 2>/dev/null || return 1
+  timeout 10 import -window "$WINDOW" "$SANDBOX/$1.png" 2>/dev/null
+}
+
+# Keeps the files of a failed case, its damaged inputs included, for a rerun.
+keep_sandbox() {
+  local kept
+  kept=$(mktemp -d "${TMPDIR:-/tmp}/fault_case.XXXXXX")
+  cp -r "$SANDBOX"/. "$kept"/ 2>/dev/null
+  rm -f "$kept/stdin"
+  echo "the files of this case are kept in $kept" >&2
 }
 
 # --- Making the sandbox read-only, even for root -----------------------------
@@ -108,22 +141,24 @@ case_run_folder_read_only() {
 case_course_missing() { rm -f "$SANDBOX/basic.txt"; EXPECT=255; }
 
 # --- Running one case ----------------------------------------------------------
-ROWS=()
-FAILED=0
-row() { ROWS+=("$(printf '%-24s %-7s %-6s %-8s %s' "$@")"); }
+# Each case runs in a subshell of its own, so that a case whose game never
+# shows a window or never ends is reported in the table and the others still run.
+ROWS_FILE=$(mktemp)
+trap 'rm -f "$ROWS_FILE"' EXIT
+row() { printf '%-24s %-7s %-6s %-8s %s\n' "$@" >>"$ROWS_FILE"; }
 
-run_case() {
-  local name=$1
-  shift
+play_case() {
+  local name=$1 label=$2
+  shift 2
   make_sandbox
+  trap 'status=$?; end_game; undo_readonly; [ "$status" -eq 0 ] || keep_sandbox
+        rm -rf "$SANDBOX" "$SANDBOX.before" "$SANDBOX.saves"' EXIT
   ensure_course
   DRIVER=dummy WRAP=() EXPECT=0 SKIP= READONLY_HOW=
   "case_$name" "$@"
-  local label=$name${1:+ $1}
   if [ -n "$SKIP" ]; then
     row "$label" - - - "SKIPPED: $SKIP"
-    rm -rf "$SANDBOX" "$SANDBOX.before" "$SANDBOX.saves"
-    return
+    return 0
   fi
 
   start_game_with "$DRIVER" "${WRAP[@]}"
@@ -137,9 +172,8 @@ run_case() {
   local played=no
   if [ "$EXPECT" -eq 0 ]; then
     xdotool click --repeat 4 --delay 150 1 2>/dev/null
-    shot play 0.2
     # The scope's mask darkens the corners only in play.
-    [ "$(red_at play 2 2)" -lt 20 ] && played=yes
+    capture play && [ "$(red_at play 2 2)" -lt 20 ] && played=yes
     key q
   fi
   wait_exit 15
@@ -160,14 +194,26 @@ run_case() {
       problems+=("saved files changed")
   fi
 
-  local result="ok${READONLY_HOW:+ ($READONLY_HOW)}"
   if [ ${#problems[@]} -gt 0 ]; then
-    result="FAILED: ${problems[*]}"
-    FAILED=1
+    local joined
+    joined=$(printf '%s; ' "${problems[@]}")
+    row "$label" "$STATUS" "$played" "$EXPECT" "FAILED: ${joined%; }"
     sed -n '1,20p' "$SANDBOX/stderr" >&2
+    return 1
   fi
-  row "$label" "$STATUS" "$played" "$EXPECT" "$result"
-  rm -rf "$SANDBOX" "$SANDBOX.before" "$SANDBOX.saves"
+  row "$label" "$STATUS" "$played" "$EXPECT" "ok${READONLY_HOW:+ ($READONLY_HOW)}"
+}
+
+FAILED=0
+run_case() {
+  local name=$1
+  local label=$name${2:+ $2}
+  echo "$(date +%T) $label" >&2
+  local lines_before
+  lines_before=$(wc -l <"$ROWS_FILE")
+  ( play_case "$name" "$label" "${@:2}" ) || FAILED=1
+  # A case that stopped short (no window, no end) wrote no row of its own.
+  [ "$(wc -l <"$ROWS_FILE")" -gt "$lines_before" ] || row "$label" - - - "FAILED: stopped short, see above"
 }
 
 run_case baseline
@@ -192,6 +238,6 @@ run_case run_folder_read_only
 run_case course_missing
 
 printf '%-24s %-7s %-6s %-8s %s\n' case status played expected result
-printf '%s\n' "${ROWS[@]}"
+cat "$ROWS_FILE"
 [ "$FAILED" -eq 0 ] || fail "some cases failed"
 echo "fault matrix: all checks passed"
