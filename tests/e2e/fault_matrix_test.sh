@@ -34,7 +34,7 @@ random_bytes() { head -c "$2" /dev/urandom >"$SANDBOX/$1"; }
 start_game_with() {
   local driver=$1
   shift
-  mkfifo "$SANDBOX/stdin"
+  [ -p "$SANDBOX/stdin" ] || mkfifo "$SANDBOX/stdin"
   (cd "$SANDBOX" && SDL_AUDIODRIVER=$driver exec "$@" "$GAME" <"$SANDBOX/stdin" >"$SANDBOX/stdout" 2>"$SANDBOX/stderr") &
   GAME_PID=$!
   # Opened for reading too, so that a game that never starts cannot block us here.
@@ -68,9 +68,19 @@ keep_sandbox() {
 # --- Making the sandbox read-only, even for root -----------------------------
 # A private mount namespace with a read-only bind mount leaves nothing behind;
 # failing that, the immutable attribute; failing that, permissions (which
-# stop everyone but root).
+# stop everyone but root). The test's own files are made first and stay
+# writable: the console streams and the capture.
+TEST_FILES='stdin|stdout|stderr|.*[.]png'
 READONLY_WRAP=()
+game_files() { ls -A "$SANDBOX" | grep -vxE "$TEST_FILES" | sed "s|^|$SANDBOX/|"; }
+
 make_readonly() {
+  mkfifo "$SANDBOX/stdin"
+  : >"$SANDBOX/stdout"
+  : >"$SANDBOX/stderr"
+  : >"$SANDBOX/play.png"
+  local files
+  mapfile -t files < <(game_files)
   local ns=(unshare --mount --propagation private sh -c
     'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && cd "$1" && shift && exec "$@"' sh "$SANDBOX")
   if "${ns[@]}" sh -c '! touch probe' 2>/dev/null && [ ! -e "$SANDBOX/probe" ]; then
@@ -79,26 +89,26 @@ make_readonly() {
     return 0
   fi
   rm -f "$SANDBOX/probe"
-  if chattr +i "$SANDBOX"/* "$SANDBOX" 2>/dev/null; then
-    if ! touch "$SANDBOX/probe" 2>/dev/null; then
+  if chattr +i "${files[@]}" "$SANDBOX" 2>/dev/null; then
+    if ! touch "$SANDBOX/probe" 2>/dev/null && ! : 2>/dev/null >>"${files[0]}"; then
       READONLY_HOW="immutable attribute"
       return 0
     fi
-    chattr -i "$SANDBOX"/* "$SANDBOX" 2>/dev/null
+    chattr -i "${files[@]}" "$SANDBOX" 2>/dev/null
   fi
   rm -f "$SANDBOX/probe"
-  chmod a-w "$SANDBOX"/* "$SANDBOX"
-  if ! touch "$SANDBOX/probe" 2>/dev/null; then
+  chmod a-w "${files[@]}" "$SANDBOX"
+  if ! touch "$SANDBOX/probe" 2>/dev/null && ! : 2>/dev/null >>"${files[0]}"; then
     READONLY_HOW="permissions"
     return 0
   fi
   rm -f "$SANDBOX/probe"
-  chmod u+w "$SANDBOX"/* "$SANDBOX"
+  chmod u+w "${files[@]}" "$SANDBOX"
   return 1
 }
 
 # The sandbox's files, without those of the test itself.
-listing() { ls -A "$SANDBOX" | grep -vxE 'stdin|stdout|stderr|.*[.]png'; }
+listing() { ls -A "$SANDBOX" | grep -vxE "$TEST_FILES"; }
 
 undo_readonly() {
   chattr -i "$SANDBOX" "$SANDBOX"/* 2>/dev/null
