@@ -21,6 +21,9 @@ void mouse(int button, int state, int x, int y) { sys.mouse(button, state, x, y)
 void mousemove(int _x, int _y) { sys.mouse_move(_x, _y); }
 
 void timer(int value) {
+  // Once the window is closed a tick can still come before the main loop
+  // returns; with no window there is nothing left to run or to redraw.
+  if (glutGetWindow() == 0) return;
   sys.timer(value);
   glutPostRedisplay();
   glutTimerFunc(100, timer, 0);
