@@ -26,7 +26,7 @@ echo "== configure"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER="$cc_path" -DCMAKE_CXX_COMPILER="$cxx_path" \
   -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-  -DQS_SANITIZE=ON -DQS_FUZZ=ON -DQS_BENCH=OFF -DQS_TEST_DIRS= >/dev/null || exit 1
+  -DQS_SANITIZE=ON -DQS_FUZZ=ON -DQS_BENCH=OFF -DQS_TEST_DIRS=none >/dev/null || exit 1
 
 echo "== build"
 cmake --build "$build" -j2 --target "${targets[@]}" >"$build/fuzz-build.log" 2>&1 || {

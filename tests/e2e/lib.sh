@@ -76,7 +76,8 @@ key() { xdotool key --window "$WINDOW" "$@" 2>/dev/null; }
 # Saves the window's image under the given name in the sandbox.
 shot() {
   sleep "${2:-0.4}"  # a few ticks, so the frame shows what came before
-  import -window "$WINDOW" "$SANDBOX/$1.png" || fail "no screenshot $1"
+  # A window that is gone would leave import waiting for ever.
+  timeout 10 import -window "$WINDOW" "$SANDBOX/$1.png" || fail "no screenshot $1"
 }
 
 # The red channel of one pixel of a screenshot.
