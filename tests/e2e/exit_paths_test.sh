@@ -10,23 +10,7 @@ GAME=$(realpath "$1")
 RUN_DIR=$(realpath "$2")
 source "$(dirname "$0")/lib.sh"
 
-# Ends a game still running when the test stops: SIGTERM first, then SIGKILL,
-# so that a game stuck on its way out cannot hang the test.
-end_game() {
-  [ -n "${GAME_PID:-}" ] || return 0
-  kill "$GAME_PID" 2>/dev/null
-  local i
-  for i in $(seq 1 20); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -9 "$GAME_PID" 2>/dev/null
-  wait "$GAME_PID" 2>/dev/null
-  GAME_PID=
-}
-
 make_sandbox
-trap 'end_game; rm -rf "$SANDBOX"' EXIT
 quiet_course 5
 
 # The window-manager stand-in, built for this run.

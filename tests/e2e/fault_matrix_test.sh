@@ -10,21 +10,6 @@ GAME=$(realpath "$1")
 RUN_DIR=$(realpath "$2")
 source "$(dirname "$0")/lib.sh"
 
-# Ends a game still running when the test stops: SIGTERM first, then SIGKILL,
-# so that a game stuck on its way out cannot hang the test.
-end_game() {
-  [ -n "${GAME_PID:-}" ] || return 0
-  kill "$GAME_PID" 2>/dev/null
-  local i
-  for i in $(seq 1 20); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -9 "$GAME_PID" 2>/dev/null
-  wait "$GAME_PID" 2>/dev/null
-  GAME_PID=
-}
-
 EFFECTS="shot.wav kara.wav ata.wav cap.wav life.wav"
 
 random_bytes() { head -c "$2" /dev/urandom >"$SANDBOX/$1"; }
@@ -161,7 +146,7 @@ play_case() {
   local name=$1 label=$2
   shift 2
   make_sandbox
-  trap 'status=$?; end_game; undo_readonly; [ "$status" -eq 0 ] || keep_sandbox
+  trap 'status=$?; stop_game; undo_readonly; [ "$status" -eq 0 ] || keep_sandbox
         rm -rf "$SANDBOX" "$SANDBOX.before" "$SANDBOX.saves"' EXIT
   ensure_course
   DRIVER=dummy WRAP=() EXPECT=0 SKIP= READONLY_HOW=

@@ -23,9 +23,17 @@ start_game() {
 
 send_line() { printf '%s\n' "$1" >&7; }
 
+# Ends a game still running: SIGTERM first, then SIGKILL, so that a game
+# stuck on its way out cannot hang the test.
 stop_game() {
   [ -n "${GAME_PID:-}" ] || return 0
   kill "$GAME_PID" 2>/dev/null
+  local i
+  for i in $(seq 1 20); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$GAME_PID" 2>/dev/null
   wait "$GAME_PID" 2>/dev/null
   GAME_PID=
 }
