@@ -21,9 +21,7 @@ void quad(double x0, double y0, double z0, double x1, double y1, double z1, doub
   glVertex3d(x3, y3, z3);
 }
 
-}  // namespace
-
-void scene() {
+void ground_and_walls() {
   static const float ground[3][4] = {
       {0.9f, 1.0f, 0.9f, 1.0f}, {0.2f, 0.8f, 1.0f, 1.0f}, {0.3f, 0.3f, 0.3f, 1.0f}};
   glBegin(GL_QUADS);
@@ -43,6 +41,27 @@ void scene() {
   glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, ground[2]);
   quad(25, 15, -375, 25, -1, -375, 25, -1, 5, 25, 15, 5);
   glEnd();
+}
+
+}  // namespace
+
+void scene() {
+  // The range never changes: its 802 quadrilaterals and their materials are
+  // compiled once and replayed, the same commands without resending them.
+  static const GLuint list = [] {
+    const GLuint id = glGenLists(1);
+    if (id != 0) {
+      glNewList(id, GL_COMPILE);
+      ground_and_walls();
+      glEndList();
+    }
+    return id;
+  }();
+  if (list != 0) {
+    glCallList(list);
+  } else {
+    ground_and_walls();
+  }
   drawscope();
 }
 

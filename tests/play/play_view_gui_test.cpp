@@ -1,4 +1,5 @@
 // The play frame in a real window, read back pixel by pixel.
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,10 +35,10 @@ class PlayFrame : public testing::Test {
   void TearDown() override { play.field.buttai_del(); }
 
   // A person of the given kind floating at a point of the range.
-  void place_person(double x, double y, double z, double life) {
+  void place_person(double x, double y, double z, double life, double size = 1.0) {
     auto person = std::make_unique<hito>();
     person->pos = {x, y, z};
-    person->size = 1.0;
+    person->size = size;
     person->life = life;
     person->slices = 10;
     person->pattern = 5;
@@ -117,6 +118,41 @@ TEST_F(PlayFrame, FiguresShowTheirKindsColour) {
   // Drawing the figures leaves the scope intact.
   EXPECT_TRUE(near_black(frame.at(2, 2)));
   EXPECT_TRUE(near_black_around(frame, 340, 300));
+}
+
+// Figures are drawn from compiled, back-face-culled spheres: the picture must
+// be exactly the toolkit's own sphere, on the first draw and on later ones.
+TEST_F(PlayFrame, FiguresLookExactlyLikeTheToolkitsSpheres) {
+  for (int i = 0; i < 12; ++i) {
+    place_person(-20 + 3.5 * i, 1 + (i % 4) * 3, -25 - 15 * i, 100.0 * (1 + i % 3), 0.5 + (i % 3) * 0.5);
+  }
+  auto set_view = [] {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glTranslated(0, -6, 0);
+    const float lightpos[4] = {3.0f, 40.0f, 5.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, lightpos);
+  };
+  const float colours[3][4] = {{1, 0, 0, 1}, {0, 0, 1, 1}, {0, 1, 0, 1}};
+  set_view();
+  for (const auto& person : play.field.hitoset) {
+    glPushMatrix();
+    glTranslated(person->pos.x, person->pos.y, person->pos.z);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, colours[static_cast<int>(person->life) / 100 - 1]);
+    glutSolidSphere(person->radius, 10, 10);
+    glPopMatrix();
+  }
+  const Frame reference;
+  for (int pass = 0; pass < 2; ++pass) {
+    set_view();
+    play.field.draw_buttai();
+    const Frame drawn;
+    int differing = 0;
+    for (int y = 0; y < 600; ++y) {
+      for (int x = 0; x < 600; ++x) differing += std::memcmp(drawn.at(x, y), reference.at(x, y), 3) != 0;
+    }
+    EXPECT_EQ(differing, 0) << "pass " << pass;
+  }
 }
 
 }  // namespace
