@@ -56,7 +56,6 @@ const std::string& shown_title(std::int32_t stage) {
   return text;
 }
 
-
 // Lit by the scene's light, the texts took the colour of whatever figure was
 // drawn last and vanished against the walls; one strong colour reads on the
 // sky, the walls and the floor alike.
