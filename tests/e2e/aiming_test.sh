@@ -46,6 +46,20 @@ xdotool mouseup 1 2>/dev/null
 shot back_held
 [ "$(pixels_differing straight back_held)" -eq 0 ] || fail "held-button moves turn differently"
 
+# Moves while the game is busy: stopped, it finds them all queued when it
+# resumes, every real movement ahead of every echo.
+kill -STOP "$GAME_PID"
+burst 10 5 0
+kill -CONT "$GAME_PID"
+shot right_busy
+[ "$(pixels_differing right right_busy)" -eq 0 ] || fail "moves during a busy spell turn differently"
+kill -STOP "$GAME_PID"
+burst 10 -5 0
+sleep 0.2
+kill -CONT "$GAME_PID"
+shot back_busy
+[ "$(pixels_differing straight back_busy)" -eq 0 ] || fail "moves during a busy spell do not return the view"
+
 # Up and down as well, in one mixed burst.
 burst 5 3 -4
 burst 5 -3 4
