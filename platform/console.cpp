@@ -7,12 +7,6 @@
 
 namespace platform {
 
-void console_write(std::string_view utf8) {
-  const std::string text = to_console(utf8);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
-}
-
 void console_line(std::string_view utf8) {
   const std::string text = to_console(utf8);
   std::fwrite(text.data(), 1, text.size(), stdout);

@@ -5,9 +5,6 @@
 
 namespace platform {
 
-// Writes the text without a line end.
-void console_write(std::string_view utf8);
-
 // Writes the text and a line end.
 void console_line(std::string_view utf8);
 
