@@ -3,7 +3,9 @@
 #include <GL/freeglut.h>
 
 #include <clocale>
+#include <iostream>
 
+#include "app/options.h"
 #include "app/sniper_gamesystem.h"
 #include "platform/pointer.h"
 
@@ -30,11 +32,22 @@ void timer(int value) {
 }
 
 int run_game(int argc, char** argv) {
+  const ParsedOptions parsed = parse_options(argc, argv);
+  if (!parsed.error.empty()) {
+    std::cerr << "quorrelstead: " << parsed.error << "\n";
+    return usage_error_status;
+  }
+  if (parsed.options.help) {
+    print_usage(std::cout);
+    return 0;
+  }
   // Console texts follow the user's locale; nothing else depends on it.
   std::setlocale(LC_CTYPE, "");
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
-  glutInit(&argc, argv);
+  // The toolkit sees no arguments: every one was the game's.
+  int glut_argc = 1;
+  glutInit(&glut_argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow("Quorrelstead");
   // Closing the window returns from the main loop, so the ending below runs.

@@ -118,15 +118,19 @@ void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
   }
   // Each real movement counts from the previous event, so movements that
   // arrive in a burst before their echoes are neither lost nor doubled.
-  yaw += 2.0 * (_x - xo) / 10.0;
-  pitch += 2.0 * (_y - yo) / 10.0;
+  turn_view(_x - xo, _y - yo);
+  xo = _x;
+  yo = _y;
+  platform::pointer_warp(sys->width / 2, sys->height / 2);
+}
+
+void Play_State::turn_view(double dx, double dy) {
+  yaw += 2.0 * dx / 10.0;
+  pitch += 2.0 * dy / 10.0;
   if (yaw < -45) yaw = -45;
   if (yaw > 45) yaw = 45;
   if (pitch < -60) pitch = -60;
   if (pitch > 20) pitch = 20;
-  xo = _x;
-  yo = _y;
-  platform::pointer_warp(sys->width / 2, sys->height / 2);
 }
 
 void Play_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {

@@ -16,6 +16,9 @@ class Play_State final : public State {
   void mouse(int button, int state, int x, int y, Gamesystem* sys) override;
   // Turns the view by 0.2 degrees per pixel and pulls the pointer back.
   void mouse_move(int _x, int _y, Gamesystem* sys) override;
+  // Turns the view by a real pointer movement of (dx, dy) pixels. Every turn
+  // of the aim, whatever its source, comes through here.
+  void turn_view(double dx, double dy);
   // Quit at any time; retry or back to the menu once the course is over.
   void keyboard(unsigned char key, int x, int y, Gamesystem* sys) override;
   void timer(int value, Gamesystem* sys) override;
