@@ -6,11 +6,12 @@
 #include <iostream>
 
 #include "app/options.h"
+#include "app/smooth_frames.h"
 #include "app/sniper_gamesystem.h"
 #include "platform/pointer.h"
 
 void display() {
-  sys.display();
+  if (!smooth_display()) sys.display();
   glutSwapBuffers();
 }
 
@@ -20,13 +21,18 @@ void keyboard(unsigned char key, int x, int y) { sys.keyboard(key, x, y); }
 
 void mouse(int button, int state, int x, int y) { sys.mouse(button, state, x, y); }
 
-void mousemove(int _x, int _y) { sys.mouse_move(_x, _y); }
+void mousemove(int _x, int _y) {
+  sys.mouse_move(_x, _y);
+  smooth_aim_input();
+}
 
 void timer(int value) {
   // Once the window is closed a tick can still come before the main loop
   // returns; with no window there is nothing left to run or to redraw.
   if (glutGetWindow() == 0) return;
+  smooth_before_tick();
   sys.timer(value);
+  smooth_after_tick();
   glutPostRedisplay();
   glutTimerFunc(100, timer, 0);
 }
@@ -63,6 +69,7 @@ int run_game(int argc, char** argv) {
   glutMotionFunc(mousemove);
   glutTimerFunc(100, timer, 0);
   sys.init();
+  if (parsed.options.smooth) smooth_frames_start();
   glutMainLoop();
   sys.end();
   return 0;

@@ -5,6 +5,9 @@
 
 struct Options {
   bool help = false;
+  // Frames at display rate with figures drawn between their ticks; the
+  // simulation still ticks every 100 ms exactly as without it.
+  bool smooth = false;
 };
 
 struct ParsedOptions {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/encoding.h"
+#include "play/hud.h"
 #include "play/play_state.h"
 #include "play/results.h"
 #include "states/gamesystem.h"
@@ -76,7 +77,25 @@ class TextColour {
 
 }  // namespace
 
-void Play_State::scoredisplay(Gamesystem* sys) {
+HudValues Play_State::hud_values(const Gamesystem& sys) const {
+  HudValues values;
+  values.finished = finished;
+  values.allclear = allclear;
+  values.stage = stage;
+  values.ammo = ammo;
+  values.shots = shots;
+  values.tick = field.tick;
+  values.clearcount = field.clearcount;
+  values.lives = field.lives;
+  values.combo = field.combo;
+  values.hits = field.hits;
+  values.level = sys.level;
+  return values;
+}
+
+void Play_State::scoredisplay(Gamesystem* sys) { draw_hud(sys, hud_values(*sys)); }
+
+void draw_hud(Gamesystem* sys, const HudValues& v) {
   const TextColour colour;
   const int w = sys->width;
   const int h = sys->height;
@@ -88,26 +107,26 @@ void Play_State::scoredisplay(Gamesystem* sys) {
     kanji.print(x, y, buf);
   };
 
-  if (!finished) {
-    const bool blink_on = field.tick % 3 != 0;
-    print_number(texts.stage, stage + 1, static_cast<int>(w / 2.5), h / 5);
-    if (blink_on && stage > 0 && field.clearcount > 0) {
-      print_number(texts.stage_clear, stage, w / 3, h / 6);
+  if (!v.finished) {
+    const bool blink_on = v.tick % 3 != 0;
+    print_number(texts.stage, v.stage + 1, static_cast<int>(w / 2.5), h / 5);
+    if (blink_on && v.stage > 0 && v.clearcount > 0) {
+      print_number(texts.stage_clear, v.stage, w / 3, h / 6);
     }
-    print_number(texts.lives, field.lives, static_cast<int>(w / 2.5), 1);
-    print_number(texts.ammo, ammo, static_cast<int>(w / 2.5), h / 15);
-    if (field.combo >= 2) print_number(texts.combo, field.combo, static_cast<int>(w / 2.5), h / 10);
-    const std::string* banner = combo_banner(field.combo);
+    print_number(texts.lives, v.lives, static_cast<int>(w / 2.5), 1);
+    print_number(texts.ammo, v.ammo, static_cast<int>(w / 2.5), h / 15);
+    if (v.combo >= 2) print_number(texts.combo, v.combo, static_cast<int>(w / 2.5), h / 10);
+    const std::string* banner = combo_banner(v.combo);
     if (banner != nullptr && blink_on) kanji.print(static_cast<int>(w / 2.5), h / 8, banner->c_str());
     return;
   }
 
-  if (allclear) {
+  if (v.allclear) {
     kanji.print(w / 3, h / 6, texts.clear.c_str());
-    const std::string& message = sys->level == 3 ? texts.all_clear : texts.next_course;
+    const std::string& message = v.level == 3 ? texts.all_clear : texts.next_course;
     kanji.print(w / 4, h / 3, message.c_str());
   }
-  print_number(texts.hit_rate, hit_rate(field.hits, shots), w / 4, h / 2);
+  print_number(texts.hit_rate, hit_rate(v.hits, v.shots), w / 4, h / 2);
   kanji.print(w / 3, static_cast<int>(h / 1.5), texts.retry.c_str());
-  kanji.print(w / 4, static_cast<int>(h / 3.5), shown_title(stage).c_str());
+  kanji.print(w / 4, static_cast<int>(h / 3.5), shown_title(v.stage).c_str());
 }

@@ -179,7 +179,13 @@ void Play_State::end_course(Gamesystem* sys) {
   sys->score.outputdata();
 }
 
-void Play_State::display(Gamesystem* sys) {
+void Play_State::display(Gamesystem* sys) { draw_frame(sys, nullptr, hud_values(*sys)); }
+
+void Play_State::display(Gamesystem* sys, const Figure_Painter& figures, const HudValues& texts) {
+  draw_frame(sys, &figures, texts);
+}
+
+void Play_State::draw_frame(Gamesystem* sys, const Figure_Painter* figures, const HudValues& texts) {
   static const float lightpos[4] = {3.0f, 40.0f, 5.0f, 1.0f};
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
@@ -188,7 +194,11 @@ void Play_State::display(Gamesystem* sys) {
   glRotated(yaw, 0, 1, 0);
   glTranslated(-eye.x, -eye.y, -eye.z);
   glLightfv(GL_LIGHT0, GL_POSITION, lightpos);
-  field.draw_buttai();
-  scoredisplay(sys);
+  if (figures != nullptr) {
+    figures->paint(field);
+  } else {
+    field.draw_buttai();
+  }
+  draw_hud(sys, texts);
   scene();
 }

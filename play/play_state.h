@@ -4,9 +4,19 @@
 #include <cstdint>
 #include <fstream>
 
+#include "play/hud.h"
 #include "states/state.h"
 #include "world/sniper_field.h"
 #include "world/vectord.h"
+
+// Draws the field's objects into a frame whose view is already set.
+class Figure_Painter {
+ public:
+  virtual void paint(const Sniper_Field& field) const = 0;
+
+ protected:
+  ~Figure_Painter() = default;
+};
 
 class Play_State final : public State {
  public:
@@ -23,6 +33,12 @@ class Play_State final : public State {
   void keyboard(unsigned char key, int x, int y, Gamesystem* sys) override;
   void timer(int value, Gamesystem* sys) override;
   void display(Gamesystem* sys) override;
+  // The same frame with the figures drawn by `figures` and the texts drawn
+  // from `texts`; the plain frame is the field as it stands and the values
+  // of the moment.
+  void display(Gamesystem* sys, const Figure_Painter& figures, const HudValues& texts);
+  // What the texts of a frame drawn now would show.
+  HudValues hud_values(const Gamesystem& sys) const;
 
   // Loads the next stage section of the course into the field.
   void buttaiinit();
@@ -45,6 +61,7 @@ class Play_State final : public State {
  private:
   void fire();
   void end_course(Gamesystem* sys);
+  void draw_frame(Gamesystem* sys, const Figure_Painter* figures, const HudValues& texts);
 
   bool firstinitfrag = true;  // no course has started yet in this process
   bool pointer_seen = false;  // the first motion event only sets the reference

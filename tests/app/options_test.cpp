@@ -16,6 +16,34 @@ TEST(Options, NoArgumentsStartTheGameAsUsual) {
   const ParsedOptions parsed = parse({});
   EXPECT_TRUE(parsed.error.empty());
   EXPECT_FALSE(parsed.options.help);
+  EXPECT_FALSE(parsed.options.smooth);
+}
+
+TEST(Options, SmoothModeAloneOrWithHelp) {
+  struct Case {
+    std::vector<const char*> args;
+    bool smooth;
+    bool help;
+  };
+  const Case cases[] = {
+      {{"--smooth"}, true, false},
+      {{"--smooth", "--help"}, true, true},
+      {{"-h", "--smooth"}, true, true},
+      {{"--smooth", "--smooth"}, true, false},
+  };
+  for (const Case& c : cases) {
+    const ParsedOptions parsed = parse(c.args);
+    SCOPED_TRACE(c.args.front());
+    EXPECT_TRUE(parsed.error.empty());
+    EXPECT_EQ(parsed.options.smooth, c.smooth);
+    EXPECT_EQ(parsed.options.help, c.help);
+  }
+  // Near misses are unknown options, not the mode.
+  for (const char* bad : {"--smoth", "--smooth=1", "-smooth", "--SMOOTH"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(parse({bad}).error.empty());
+    EXPECT_FALSE(parse({bad}).options.smooth);
+  }
 }
 
 TEST(Options, HelpInEitherSpelling) {
@@ -35,7 +63,9 @@ TEST(Options, UnknownArgumentsAreOneLineErrors) {
 TEST(Options, UsageNamesEveryOption) {
   std::ostringstream usage;
   print_usage(usage);
-  EXPECT_NE(usage.str().find("--help"), std::string::npos);
+  for (const char* option : {"--help", "--smooth"}) {
+    EXPECT_NE(usage.str().find(option), std::string::npos) << option;
+  }
 }
 
 }  // namespace

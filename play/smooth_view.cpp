@@ -1,0 +1,57 @@
+#include "play/smooth_view.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Draws each object, in the field's own order, moved from its position to
+// the one the motion gives it. An object drawn where it stands is drawn with
+// the very same commands as in the plain frame.
+class Interpolated_Figures final : public Figure_Painter {
+ public:
+  Interpolated_Figures(const Tick_Motion& motion, double fraction)
+      : motion_(motion), fraction_(fraction) {}
+
+  void paint(const Sniper_Field& field) const override {
+    for (const auto* list : {&field.hitoset, &field.tamaset, &field.buildingset}) {
+      for (const auto& object : *list) draw(*object);
+    }
+  }
+
+ private:
+  void draw(buttai& object) const {
+    const VECTORD at = motion_.drawn_position(object, fraction_);
+    const VECTORD offset = at - object.pos;
+    if (offset.x == 0.0 && offset.y == 0.0 && offset.z == 0.0) {
+      object.draw();
+      return;
+    }
+    glPushMatrix();
+    glTranslated(offset.x, offset.y, offset.z);
+    object.draw();
+    glPopMatrix();
+  }
+
+  const Tick_Motion& motion_;
+  double fraction_;
+};
+
+}  // namespace
+
+void Smooth_View::before_tick(const Play_State& play) { motion_.before_tick(play.field, play.stage); }
+
+void Smooth_View::after_tick(const Play_State& play, const Gamesystem& sys) {
+  motion_.after_tick(play.field, play.stage);
+  texts_ = play.hud_values(sys);
+  ready_ = true;
+}
+
+void Smooth_View::forget() {
+  motion_.forget();
+  texts_ = HudValues{};
+  ready_ = false;
+}
+
+void Smooth_View::display(Play_State& play, Gamesystem* sys, double fraction) const {
+  play.display(sys, Interpolated_Figures(motion_, fraction), texts_);
+}

@@ -1,0 +1,49 @@
+#include "play/tick_motion.h"
+
+namespace {
+
+bool same(const VECTORD& a, const VECTORD& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+
+template <typename Visit>
+void each_object(const Sniper_Field& field, Visit visit) {
+  for (const auto* list : {&field.hitoset, &field.tamaset, &field.buildingset}) {
+    for (const auto& object : *list) visit(*object);
+  }
+}
+
+}  // namespace
+
+void Tick_Motion::before_tick(const Sniper_Field& field, std::int32_t stage) {
+  before_.clear();
+  stage_before_ = stage;
+  each_object(field, [this](const buttai& object) { before_.emplace(&object, object.pos); });
+}
+
+void Tick_Motion::after_tick(const Sniper_Field& field, std::int32_t stage) {
+  steps_.clear();
+  if (stage == stage_before_) {
+    each_object(field, [this](const buttai& object) {
+      const auto found = before_.find(&object);
+      if (found != before_.end()) steps_.emplace(&object, Step{found->second, object.pos});
+    });
+  }
+  before_.clear();
+}
+
+void Tick_Motion::forget() {
+  before_.clear();
+  steps_.clear();
+}
+
+VECTORD Tick_Motion::drawn_position(const buttai& object, double fraction) const {
+  const VECTORD& now = object.pos;
+  if (!(fraction < 1.0)) return now;
+  const auto found = steps_.find(&object);
+  // A position that is not the one the tick left is not this step's end: the
+  // object was replaced, or moved by something other than a tick.
+  if (found == steps_.end() || !same(found->second.to, now)) return now;
+  const double rest = fraction > 0.0 ? 1.0 - fraction : 1.0;
+  const VECTORD& from = found->second.from;
+  return {now.x - (now.x - from.x) * rest, now.y - (now.y - from.y) * rest,
+          now.z - (now.z - from.z) * rest};
+}
