@@ -4,9 +4,9 @@
 
 namespace {
 
-// Draws each object, in the field's own order, moved from its position to
-// the one the motion gives it. An object drawn where it stands is drawn with
-// the very same commands as in the plain frame.
+// Draws each object, in the field's own order, at the place the motion gives
+// it. An object drawn where it stands is drawn with the very same commands as
+// in the plain frame.
 class Interpolated_Figures final : public Figure_Painter {
  public:
   Interpolated_Figures(const Tick_Motion& motion, double fraction)
@@ -21,14 +21,14 @@ class Interpolated_Figures final : public Figure_Painter {
  private:
   void draw(buttai& object) const {
     const VECTORD at = motion_.drawn_position(object, fraction_);
-    const VECTORD offset = at - object.pos;
-    if (offset.x == 0.0 && offset.y == 0.0 && offset.z == 0.0) {
+    if (at.x == object.pos.x && at.y == object.pos.y && at.z == object.pos.z) {
       object.draw();
       return;
     }
+    // The object's own draw with the move to its position replaced.
     glPushMatrix();
-    glTranslated(offset.x, offset.y, offset.z);
-    object.draw();
+    glTranslated(at.x, at.y, at.z);
+    object.draw2();
     glPopMatrix();
   }
 

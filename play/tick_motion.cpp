@@ -42,8 +42,14 @@ VECTORD Tick_Motion::drawn_position(const buttai& object, double fraction) const
   // A position that is not the one the tick left is not this step's end: the
   // object was replaced, or moved by something other than a tick.
   if (found == steps_.end() || !same(found->second.to, now)) return now;
-  const double rest = fraction > 0.0 ? 1.0 - fraction : 1.0;
+  // Counted from the nearer end, so that both ends are exact.
   const VECTORD& from = found->second.from;
-  return {now.x - (now.x - from.x) * rest, now.y - (now.y - from.y) * rest,
-          now.z - (now.z - from.z) * rest};
+  if (fraction > 0.5) {
+    const double rest = 1.0 - fraction;
+    return {now.x - (now.x - from.x) * rest, now.y - (now.y - from.y) * rest,
+            now.z - (now.z - from.z) * rest};
+  }
+  if (!(fraction > 0.0)) return from;
+  return {from.x + (now.x - from.x) * fraction, from.y + (now.y - from.y) * fraction,
+          from.z + (now.z - from.z) * fraction};
 }

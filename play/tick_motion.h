@@ -21,9 +21,9 @@ class Tick_Motion {
   void forget();
 
   // Where to draw the object at `fraction` (0 to 1) of the way from the
-  // previous tick to the last one. At 1, and for anything without a step
-  // (launched or fired since, or changed outside a tick), that is its own
-  // position, bit for bit.
+  // previous tick to the last one. At 0 that is, bit for bit, where the
+  // previous tick left it; at 1, and for anything without a step (launched or
+  // fired since, or changed outside a tick), its own position.
   VECTORD drawn_position(const buttai& object, double fraction) const;
 
   // Objects that have a step to be drawn along.
