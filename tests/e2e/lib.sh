@@ -13,10 +13,11 @@ make_sandbox() {
   trap 'stop_game; rm -rf "$SANDBOX"' EXIT
 }
 
-# Starts the game in the sandbox with its input from a fifo kept open by us.
+# Starts the game in the sandbox with its input from a fifo kept open by us,
+# with the options in GAME_ARGS if any.
 start_game() {
   mkfifo "$SANDBOX/stdin"
-  (cd "$SANDBOX" && SDL_AUDIODRIVER=dummy exec "$GAME" <"$SANDBOX/stdin" >"$SANDBOX/stdout" 2>"$SANDBOX/stderr") &
+  (cd "$SANDBOX" && SDL_AUDIODRIVER=dummy exec "$GAME" ${GAME_ARGS:-} <"$SANDBOX/stdin" >"$SANDBOX/stdout" 2>"$SANDBOX/stderr") &
   GAME_PID=$!
   exec 7>"$SANDBOX/stdin"
 }
