@@ -10,6 +10,7 @@
 
 #include "play/play_state.h"
 #include "play/play_view.h"
+#include "play/smooth_view.h"
 #include "sound/effect.h"
 #include "states/gamesystem.h"
 #include "tests/support/gl_window.h"
@@ -23,6 +24,28 @@ namespace {
 class BenchSystem final : public Gamesystem {};
 
 
+// A play scene with range(0) figures in flight across the range, in three
+// colours; with a font when `texts` is set.
+void fill_scene(Play_State& play, BenchSystem& sys, int figures, bool texts) {
+  if (texts) sys.kanji.load(QS_RUN_DIR "/shnm16.f1b");
+  play.resize(600, 600, &sys);
+  initscope();
+  play.ammo = 30;
+  play.field.lives = 5;
+  for (int i = 0; i < figures; ++i) {
+    auto person = std::make_unique<hito>();
+    person->pos = {-20.0 + (i % 10) * 4.5, 2.0 + (i / 10) * 3.0, -40.0 - (i % 7) * 20.0};
+    person->size = 1.0;
+    person->life = 100.0 * (1 + i % 3);
+    person->slices = 10;
+    person->vel = {(i % 5 - 2) * 20.0, 150.0, 0.0};
+    person->accel = {0.0, -500.0, 0.0};
+    person->pattern = 5;
+    person->syoki();
+    play.field.buttai_insert(std::move(person));
+  }
+}
+
 // range(0) figures in flight; range(1) 0 leaves the texts out.
 void BM_PlayFrame(benchmark::State& state) {
   if (!open_game_window("benchmark")) {
@@ -30,22 +53,8 @@ void BM_PlayFrame(benchmark::State& state) {
     return;
   }
   BenchSystem sys;
-  if (state.range(1)) sys.kanji.load(QS_RUN_DIR "/shnm16.f1b");
   Play_State play;
-  play.resize(600, 600, &sys);
-  initscope();
-  play.ammo = 30;
-  play.field.lives = 5;
-  const int figures = static_cast<int>(state.range(0));
-  for (int i = 0; i < figures; ++i) {
-    auto person = std::make_unique<hito>();
-    person->pos = {-20.0 + (i % 10) * 4.5, 2.0 + (i / 10) * 3.0, -40.0 - (i % 7) * 20.0};
-    person->size = 1.0;
-    person->life = 100.0 * (1 + i % 3);
-    person->slices = 10;
-    person->syoki();
-    play.field.buttai_insert(std::move(person));
-  }
+  fill_scene(play, sys, static_cast<int>(state.range(0)), state.range(1) != 0);
   for (auto _ : state) {
     play.display(&sys);
     glFinish();
@@ -53,6 +62,30 @@ void BM_PlayFrame(benchmark::State& state) {
   play.field.buttai_del();
 }
 BENCHMARK(BM_PlayFrame)->Args({0, 1})->Args({50, 1})->Args({50, 0})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The smooth mode's frame half-way between two ticks: every figure is drawn
+// at a place of its own between where the two ticks left it.
+void BM_SmoothFrame(benchmark::State& state) {
+  if (!open_game_window("benchmark")) {
+    state.SkipWithError("no display");
+    return;
+  }
+  set_effect_sink(nullptr);
+  BenchSystem sys;
+  Play_State play;
+  fill_scene(play, sys, static_cast<int>(state.range(0)), true);
+  Smooth_View view;
+  view.before_tick(play);
+  play.field.move();
+  view.after_tick(play, sys);
+  if (view.motion().steps() != play.field.hitoset.size()) state.SkipWithError("figures without a step");
+  for (auto _ : state) {
+    view.display(play, &sys, 0.5);
+    glFinish();
+  }
+  play.field.buttai_del();
+}
+BENCHMARK(BM_SmoothFrame)->Arg(0)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Every stage of every shipped course is played without a shot until it is
 // over; the stage whose ticks cost most is reported.
