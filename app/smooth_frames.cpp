@@ -24,6 +24,9 @@ struct Smooth_Frames {
   Clock::time_point next_frame{};
   double drawn_yaw = 0;
   double drawn_pitch = 0;
+  // The last frame drawn is the one every later frame would be until the
+  // next tick: nothing moves, or it showed the end of the step.
+  bool drawn_at_rest = false;
 };
 
 Smooth_Frames& frames() {
@@ -53,7 +56,8 @@ void arm_render_timer(void (*callback)(int)) {
 
 void render_timer(int) {
   if (glutGetWindow() == 0) return;
-  if (shown_play() != nullptr) glutPostRedisplay();
+  // A frame the same as the one on the screen is not drawn again.
+  if (shown_play() != nullptr && !frames().drawn_at_rest) glutPostRedisplay();
   arm_render_timer(render_timer);
 }
 
@@ -80,6 +84,7 @@ void smooth_after_tick() {
   if (play != nullptr && play == f.play_before_tick) {
     f.view.after_tick(*play, sys);
     f.last_tick = Clock::now();
+    f.drawn_at_rest = false;
   } else {
     f.view.forget();
   }
@@ -94,6 +99,7 @@ bool smooth_display() {
   f.view.display(*play, &sys, fraction);
   f.drawn_yaw = play->yaw;
   f.drawn_pitch = play->pitch;
+  f.drawn_at_rest = fraction >= 1.0 || !f.view.motion().moving();
   return true;
 }
 

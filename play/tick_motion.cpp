@@ -21,10 +21,13 @@ void Tick_Motion::before_tick(const Sniper_Field& field, std::int32_t stage) {
 
 void Tick_Motion::after_tick(const Sniper_Field& field, std::int32_t stage) {
   steps_.clear();
+  moving_ = false;
   if (stage == stage_before_) {
     each_object(field, [this](const buttai& object) {
       const auto found = before_.find(&object);
-      if (found != before_.end()) steps_.emplace(&object, Step{found->second, object.pos});
+      if (found == before_.end()) return;
+      steps_.emplace(&object, Step{found->second, object.pos});
+      if (!same(found->second, object.pos)) moving_ = true;
     });
   }
   before_.clear();
@@ -33,6 +36,7 @@ void Tick_Motion::after_tick(const Sniper_Field& field, std::int32_t stage) {
 void Tick_Motion::forget() {
   before_.clear();
   steps_.clear();
+  moving_ = false;
 }
 
 VECTORD Tick_Motion::drawn_position(const buttai& object, double fraction) const {

@@ -28,6 +28,8 @@ class Tick_Motion {
 
   // Objects that have a step to be drawn along.
   std::size_t steps() const { return steps_.size(); }
+  // Some step goes somewhere: frames between the ticks differ.
+  bool moving() const { return moving_; }
 
  private:
   struct Step {
@@ -37,4 +39,5 @@ class Tick_Motion {
   std::unordered_map<const buttai*, VECTORD> before_;
   std::unordered_map<const buttai*, Step> steps_;
   std::int32_t stage_before_ = 0;
+  bool moving_ = false;
 };

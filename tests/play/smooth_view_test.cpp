@@ -113,8 +113,10 @@ TEST_F(MotionTest, AFigureInFlightIsDrawnAlongItsLastStep) {
   tick();  // launched on this tick: no step yet
   const buttai& figure = *play.field.hitoset.front();
   for (const double fraction : {0.0, 0.5, 1.0}) EXPECT_TRUE(same(at(figure, fraction), figure.pos));
+  EXPECT_FALSE(view.motion().moving());
   const VECTORD before = figure.pos;
   tick();
+  EXPECT_TRUE(view.motion().moving());
   const VECTORD after = figure.pos;
   ASSERT_FALSE(same(before, after));
   const struct {
@@ -172,6 +174,7 @@ TEST_F(MotionTest, NothingIsDrawnAlongAStepItDidNotMake) {
 
   view.forget();
   EXPECT_FALSE(view.ready());
+  EXPECT_FALSE(view.motion().moving());
   EXPECT_TRUE(same(at(figure, 0.0), figure.pos));
 }
 
@@ -184,11 +187,33 @@ TEST_F(MotionTest, NoStepIsCarriedAcrossAStageChange) {
   while (play.stage == first_stage && ++guard < 200) tick();
   ASSERT_NE(play.stage, first_stage);
   EXPECT_EQ(view.motion().steps(), 0u);
+  EXPECT_FALSE(view.motion().moving());
   for (const auto& object : play.field.hitoset) EXPECT_TRUE(same(at(*object, 0.0), object->pos));
   tick();
   tick();
   ASSERT_FALSE(play.field.hitoset.empty());
   EXPECT_GT(view.motion().steps(), 0u);
+}
+
+TEST_F(MotionTest, OnceTheCourseIsOverNothingMoves) {
+  // Figures escape one a tick while one flies up in view; the lives run out.
+  start("2 0\n" + spawner(100, 0, -50, 0, 90, 0, 0, 6, 0, 1, 0) +
+            spawner(0, 0, -40, 0, 90, 0, 100, 1, 0, 2, 2),
+        1);
+  int guard = 0;
+  while (!play.finished && ++guard < 50) {
+    tick();
+    if (!play.finished) {
+      EXPECT_EQ(view.motion().moving(), view.motion().steps() > 0);
+    }
+  }
+  ASSERT_TRUE(play.finished);
+  tick();
+  ASSERT_FALSE(play.field.hitoset.empty());
+  EXPECT_GT(view.motion().steps(), 0u);
+  EXPECT_FALSE(view.motion().moving());
+  const buttai& figure = *play.field.hitoset.front();
+  EXPECT_TRUE(same(at(figure, 0.0), figure.pos));
 }
 
 TEST_F(MotionTest, TheTextsStayAsTheTickLeftThem) {
