@@ -13,7 +13,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr auto tick_period = std::chrono::milliseconds(100);
+// A tick comes 100 ms after the previous one's work, and later under load;
+// a step is drawn over the last interval seen, within these bounds.
+constexpr auto shortest_step = std::chrono::milliseconds(100);
+constexpr auto longest_step = std::chrono::milliseconds(125);
 constexpr auto frame_period = std::chrono::microseconds(16667);
 
 struct Smooth_Frames {
@@ -21,6 +24,7 @@ struct Smooth_Frames {
   Smooth_View view;
   const Play_State* play_before_tick = nullptr;
   Clock::time_point last_tick{};
+  Clock::duration step = shortest_step;
   Clock::time_point next_frame{};
   double drawn_yaw = 0;
   double drawn_pitch = 0;
@@ -83,7 +87,9 @@ void smooth_after_tick() {
   const Play_State* play = current_play();
   if (play != nullptr && play == f.play_before_tick) {
     f.view.after_tick(*play, sys);
-    f.last_tick = Clock::now();
+    const Clock::time_point now = Clock::now();
+    f.step = std::clamp<Clock::duration>(now - f.last_tick, shortest_step, longest_step);
+    f.last_tick = now;
     f.drawn_at_rest = false;
   } else {
     f.view.forget();
@@ -95,7 +101,7 @@ bool smooth_display() {
   if (play == nullptr) return false;
   Smooth_Frames& f = frames();
   const std::chrono::duration<double> since_tick = Clock::now() - f.last_tick;
-  const double fraction = std::clamp(since_tick / tick_period, 0.0, 1.0);
+  const double fraction = std::clamp(since_tick / f.step, 0.0, 1.0);
   f.view.display(*play, &sys, fraction);
   f.drawn_yaw = play->yaw;
   f.drawn_pitch = play->pitch;
