@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures, on the real binary, classic against smooth: the time from a
-# pointer move to the first frame that shows the turned view, and the
-# processor time the game takes while a course with no figures is played.
+# pointer move to the first frame that shows the turned view, the processor
+# time the game takes while a course with no figures is played, and the new
+# frames a second seen while figures fly.
 # Needs a display (or starts a private Xvfb) and a build with frame_watch.
 # Usage: scripts/measure_smooth_view.sh [moves] [cpu seconds]
 set -euo pipefail
@@ -57,4 +58,33 @@ for mode in classic smooth; do
   exec 9>&-
   rm -rf "$dir"
   echo "$mode: move to frame: $latency; processor time, no figures: $cpu"
+done
+
+# Figures in flight from the first tick on, for ten seconds: how many new
+# pictures a second reach the screen.
+for mode in classic smooth; do
+  args=()
+  [ "$mode" = smooth ] && args=(--smooth)
+  dir=$(mktemp -d)
+  cp -r build/run/. "$dir"/
+  printf '1\n# a fountain\n2 0\n0 0 -40 2 90 20 160 60 0 1.5 2\n-6 0 -55 3 75 30 170 40 0 1.5 1\n' >"$dir/basic.txt"
+  mkfifo "$dir/stdin"
+  (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./quorrelstead "${args[@]}" <"$dir/stdin" >/dev/null 2>&1) &
+  pid=$!
+  exec 9>"$dir/stdin"
+  echo 1 >&9
+  window=
+  until [ -n "$window" ]; do
+    sleep 0.1
+    window=$(xdotool search --pid "$pid" --name '^Quorrelstead$' 2>/dev/null | head -n 1 || true)
+  done
+  sleep 1
+  xdotool mousemove --window "$window" 300 300 key --window "$window" b 2>/dev/null
+  sleep 2
+  rate=$("$watch" "$window" --count 5)
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  exec 9>&-
+  rm -rf "$dir"
+  echo "$mode: new frames a second with figures in flight: $rate"
 done

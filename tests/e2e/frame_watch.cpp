@@ -9,6 +9,11 @@
 // per trial: the milliseconds from the move to that frame, and whether the
 // texts band at the top was still as before the click in that same frame
 // (1) or not (0). A trial that sees no change prints "- -".
+//
+//   frame_watch WINDOW --count SECONDS
+//
+// Reads the window for SECONDS and prints how many times a read differed
+// from the one before: the frames a second that showed something new.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -52,11 +57,35 @@ bool band_equal(const std::vector<unsigned long>& a, const std::vector<unsigned 
                     b.begin() + static_cast<long>(from));
 }
 
+int count_changes(Display* display, Window window, double seconds) {
+  std::vector<unsigned long> last = grab(display, window);
+  int changes = 0;
+  const Clock::time_point start = Clock::now();
+  while (Clock::now() - start < std::chrono::duration<double>(seconds)) {
+    std::this_thread::sleep_for(std::chrono::microseconds(500));
+    std::vector<unsigned long> now = grab(display, window);
+    if (now != last) {
+      ++changes;
+      last.swap(now);
+    }
+  }
+  return changes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[2]) == "--count") {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return 1;
+    const double seconds = std::atof(argv[3]);
+    const int changes = count_changes(display, std::strtoul(argv[1], nullptr, 0), seconds);
+    std::printf("%.1f\n", changes / seconds);
+    XCloseDisplay(display);
+    return 0;
+  }
   if (argc < 4) {
-    std::fprintf(stderr, "usage: frame_watch WINDOW TRIALS DX [--click]\n");
+    std::fprintf(stderr, "usage: frame_watch WINDOW TRIALS DX [--click] | WINDOW --count SECONDS\n");
     return 2;
   }
   const Window window = std::strtoul(argv[1], nullptr, 0);
