@@ -38,7 +38,9 @@ class Interpolated_Figures final : public Figure_Painter {
 
 }  // namespace
 
-void Smooth_View::before_tick(const Play_State& play) { motion_.before_tick(play.field, play.stage); }
+void Smooth_View::before_tick(const Play_State& play) {
+  motion_.before_tick(play.field, play.stage);
+}
 
 void Smooth_View::after_tick(const Play_State& play, const Gamesystem& sys) {
   motion_.after_tick(play.field, play.stage);

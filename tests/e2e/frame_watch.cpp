@@ -34,8 +34,8 @@ using Clock = std::chrono::steady_clock;
 // The box read in one request, so that both bands come from one frame: the
 // texts band holds the bullet count, the floor band the near checkerboard.
 constexpr int box_x = 200, box_y = 36, box_w = 200, box_h = 464;
-constexpr int texts_y0 = 0, texts_y1 = 24;      // window rows 36 to 59
-constexpr int floor_y0 = 424, floor_y1 = 464;   // window rows 460 to 499
+constexpr int texts_y0 = 0, texts_y1 = 24;     // window rows 36 to 59
+constexpr int floor_y0 = 424, floor_y1 = 464;  // window rows 460 to 499
 
 std::vector<unsigned long> grab(Display* display, Window window) {
   std::vector<unsigned long> pixels;
@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc < 4) {
-    std::fprintf(stderr, "usage: frame_watch WINDOW TRIALS DX [--click] | WINDOW --count SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: frame_watch WINDOW TRIALS DX [--click] | WINDOW --count SECONDS\n");
     return 2;
   }
   const Window window = std::strtoul(argv[1], nullptr, 0);

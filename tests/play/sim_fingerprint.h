@@ -22,17 +22,18 @@ inline std::string busy_course() {
   auto spawner = [](double x, double z, int interval, int angle, int spread, int speed, int num,
                     int delay, double size, int kind) {
     return std::to_string(x) + " 0 " + std::to_string(z) + " " + std::to_string(interval) + " " +
-           std::to_string(angle) + " " + std::to_string(spread) + " " + std::to_string(speed) + " " +
-           std::to_string(num) + " " + std::to_string(delay) + " " + std::to_string(size) + " " +
-           std::to_string(kind) + "\n";
+           std::to_string(angle) + " " + std::to_string(spread) + " " + std::to_string(speed) +
+           " " + std::to_string(num) + " " + std::to_string(delay) + " " + std::to_string(size) +
+           " " + std::to_string(kind) + "\n";
   };
   return "3\n"
          "3 40\n" +
-         spawner(0, -45, 4, 85, 10, 160, 6, 0, 1.5, 0) + spawner(-8, -60, 6, 70, 40, 170, 4, 3, 2.0, 1) +
-         spawner(100, -50, 9, 90, 0, 0, 2, 20, 1.0, 0) +
-         "2 30\n" + spawner(6, -50, 3, 100, 20, 150, 8, 0, 1.5, 2) +
-         spawner(-4, -40, 5, 80, 20, 165, 5, 2, 1.8, 0) +
-         "2 20\n" + spawner(0, -55, 2, 90, 30, 170, 10, 0, 1.6, 1) +
+         spawner(0, -45, 4, 85, 10, 160, 6, 0, 1.5, 0) +
+         spawner(-8, -60, 6, 70, 40, 170, 4, 3, 2.0, 1) +
+         spawner(100, -50, 9, 90, 0, 0, 2, 20, 1.0, 0) + "2 30\n" +
+         spawner(6, -50, 3, 100, 20, 150, 8, 0, 1.5, 2) +
+         spawner(-4, -40, 5, 80, 20, 165, 5, 2, 1.8, 0) + "2 20\n" +
+         spawner(0, -55, 2, 90, 30, 170, 10, 0, 1.6, 1) +
          spawner(100, -50, 1, 90, 0, 0, 6, 10, 1.0, 0);
 }
 
@@ -127,7 +128,8 @@ struct Run_Record {
 // random state 1. Before every tick the aim is turned towards the oldest
 // live figure in three moves, and every other tick a shot is fired; a
 // finished course is retried.
-inline Run_Record play_run(Play_State& play, Gamesystem& sys, Between_Ticks& extra, int tick_count) {
+inline Run_Record play_run(Play_State& play, Gamesystem& sys, Between_Ticks& extra,
+                           int tick_count) {
   Run_Record record;
   const int hits_before = shothitg;
   std::int32_t stage = play.stage;

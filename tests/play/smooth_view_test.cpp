@@ -1,11 +1,12 @@
 // The smooth mode's frames read the simulation and never change it; figures
 // and bullets are drawn between their last two ticks, and only then.
+#include "play/smooth_view.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
-#include "play/smooth_view.h"
 #include "tests/play/play_fixture.h"
 #include "tests/play/sim_fingerprint.h"
 #include "world/hito.h"
@@ -125,8 +126,9 @@ TEST_F(MotionTest, AFigureInFlightIsDrawnAlongItsLastStep) {
   } cases[] = {
       {-1.0, before},
       {0.0, before},
-      {0.25, {before.x + (after.x - before.x) * 0.25, before.y + (after.y - before.y) * 0.25,
-              before.z + (after.z - before.z) * 0.25}},
+      {0.25,
+       {before.x + (after.x - before.x) * 0.25, before.y + (after.y - before.y) * 0.25,
+        before.z + (after.z - before.z) * 0.25}},
       {0.5, {(before.x + after.x) / 2, (before.y + after.y) / 2, (before.z + after.z) / 2}},
       {1.0, after},
       {2.0, after},
