@@ -9,34 +9,13 @@
 
 #include "tests/play/play_fixture.h"
 #include "tests/play/sim_fingerprint.h"
+#include "tests/play/smooth_reads.h"
 #include "world/hito.h"
 #include "world/random.h"
 
 namespace {
 
 bool same(const VECTORD& a, const VECTORD& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
-
-// Every value a smooth frame reads, read at five points between the ticks
-// and after every turn of the aim.
-class Smooth_Reads final : public Between_Ticks {
- public:
-  void before_tick(Play_State& play) override { view.before_tick(play); }
-  void after_tick(Play_State& play, Gamesystem& sys) override { view.after_tick(play, sys); }
-  void frame(Play_State& play, Gamesystem&) override {
-    for (const double fraction : {0.0, 0.25, 0.5, 0.75, 1.0}) {
-      for (const auto* list : {&play.field.hitoset, &play.field.tamaset}) {
-        for (const auto& object : *list) {
-          const VECTORD at = view.motion().drawn_position(*object, fraction);
-          if (!same(at, object->pos)) ++drawn_between;
-        }
-      }
-    }
-    texts_seen += view.texts().ammo;
-  }
-  Smooth_View view;
-  long drawn_between = 0;
-  long texts_seen = 0;
-};
 
 class SmoothRun : public PlayTest {
  protected:
