@@ -1,6 +1,7 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -92,6 +93,45 @@ TEST_F(PlayTest, AClearedStageAnnouncesItselfAndCarriesTheBulletsOver) {
   EXPECT_EQ(play.field.clearcount, 29);  // set to 30, lowered by the same tick
   EXPECT_TRUE(play.field.tamaset_empty());
   EXPECT_FALSE(play.finished);
+}
+
+TEST_F(PlayTest, BulletsInHandStopAtTheEndsOfTheirRange) {
+  const struct {
+    int bullets;
+    int ammo;
+  } cases[] = {{2000000000, INT_MAX}, {-2000000000, INT_MIN}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bullets);
+    start(empty_stage(c.bullets) + empty_stage(c.bullets) + empty_stage(c.bullets), 3);
+    testing::internal::CaptureStdout();
+    ticks(3);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(play.ammo, c.ammo);
+    EXPECT_TRUE(play.allclear);
+  }
+}
+
+TEST_F(PlayTest, ACourseWithAPersonCountClampedLowPlaysToItsEnd) {
+  // The second stage's total stops at INT_MIN; its one launched person
+  // falls out of the arena and the course is over.
+  start(empty_stage(5) + "3 5\n" + spawner(0, 0, -50, 0, 90, 0, 100, INT_MIN, 0, 1, 0) +
+            spawner(0, 0, -50, 0, 90, 0, 100, INT_MIN, 0, 1, 0) +
+            spawner(0, 0, -50, 0, 90, 0, 100, 1, 0, 1, 0),
+        2);
+  testing::internal::CaptureStdout();
+  ticks(1);
+  EXPECT_EQ(play.stage, 1);
+  EXPECT_EQ(play.field.remain, INT_MIN);
+  int more = 0;
+  while (!play.finished && more < 200) {
+    ticks(1);
+    ++more;
+  }
+  testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(play.finished);
+  EXPECT_TRUE(play.allclear);
+  EXPECT_EQ(play.field.remain, INT_MIN);
+  EXPECT_EQ(play.field.lives, 4);
 }
 
 struct ProgressCase {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "world/building.h"
 #include "world/mato.h"
 #include "world/sniper_field.h"
+#include "world/stage_install.h"
 
 namespace {
 
@@ -181,6 +183,32 @@ TEST_F(Field, StageEndsWhenNothingIsLeftToLaunchOrInFlight) {
   EXPECT_TRUE(field.stageend());  // bullets in flight do not count
   field.remain = -2;
   EXPECT_TRUE(field.stageend());
+}
+
+TEST_F(Field, AStageWhoseCountIsClampedLowStillEnds) {
+  // Two spawners that take 2^31 persons each off the count, so the total
+  // stops at INT_MIN, and one that launches a person that falls away.
+  StageSection section;
+  Canon_attrib a;
+  a.pos = VECTORD{0, 0, -100};
+  a.size = 1.0;
+  a.num = INT_MIN;
+  section.spawners = {a, a};
+  a.num = 1;
+  a.speed = 100;
+  section.spawners.push_back(a);
+  install_stage_section(section, field);
+  ASSERT_EQ(field.remain, INT_MIN);
+
+  int ticks = 0;
+  do {
+    field.move();
+    ++ticks;
+    EXPECT_EQ(field.remain, INT_MIN) << "tick " << ticks;
+  } while (!field.stageend() && ticks < 100);
+  EXPECT_TRUE(field.stageend());
+  EXPECT_GT(ticks, 1);  // the launched person had to leave first
+  EXPECT_EQ(count("cap.wav"), 1);
 }
 
 TEST_F(Field, ClearCountDropsEveryTickBelowZero) {
