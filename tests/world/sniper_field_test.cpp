@@ -262,6 +262,49 @@ TEST_F(Field, EmptyingAndDestroyingDeleteEveryObject) {
   EXPECT_EQ(alive, 0);
 }
 
+TEST_F(Field, APersonShotDownOutsideTheArenaLeavesWithoutCost) {
+  // Shot down on the tick it left the arena: the hit counts, the escape not.
+  const struct {
+    VECTORD pos;
+    double life;
+  } cases[] = {
+      {{-60.5, 6, -100}, 0.0}, {{61, 6, -100}, -100.0}, {{0, -5.5, -100}, 0.0}, {{70, -20, -100}, -200.0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "at (" << c.pos.x << ", " << c.pos.y << ") life " << c.life);
+    effects.played.clear();
+    add_person(c.pos, c.life);
+    field.combo = 4;
+    field.lives = 5;
+    field.move();
+    EXPECT_TRUE(field.hitoset.empty());
+    EXPECT_EQ(field.lives, 5);
+    EXPECT_EQ(field.combo, 4);
+    EXPECT_TRUE(effects.played.empty());
+  }
+}
+
+TEST_F(Field, BulletsMeetPersonsWhereTheyHaveMovedTo) {
+  // A small person crossing the bullet's path at one unit a tick: only the
+  // position after this tick's move decides.
+  const struct {
+    double x_before;
+    int hits;
+  } cases[] = {{-1.0, 1}, {0.0, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.x_before);
+    field.buttai_del();
+    field.hits = 0;
+    auto person = standing_person({c.x_before, 6, -100}, 100.0, 0.2);
+    person->vel = VECTORD{100.0, 0.0, 0.0};
+    field.hitoset.push_back(std::move(person));
+    fire({0, 6, -75});
+    field.move();
+    ASSERT_EQ(field.hitoset.size(), 1u);
+    EXPECT_EQ(field.hitoset.front()->pos.x, c.x_before + 1.0);
+    EXPECT_EQ(field.hits, c.hits);
+  }
+}
+
 TEST_F(Field, ShotDownPersonsLeaveWithoutCost) {
   add_person({0, 6, -100}, 0.0);
   add_person({0, 6, -100}, -100.0);
