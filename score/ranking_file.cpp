@@ -1,6 +1,5 @@
 #include "score/ranking_file.h"
 
-#include <algorithm>
 #include <locale>
 
 namespace {
@@ -16,15 +15,18 @@ bool is_lead_byte(char c) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-// How many bytes of `title` hold the whole characters that fit in `limit`.
+// How many bytes of `title` to keep within `limit`: all of a title that
+// fits, as the reader takes it back whatever its bytes; of a longer one,
+// the whole characters that fit.
 std::size_t whole_characters_within(std::string_view title, std::size_t limit) {
+  if (title.size() <= limit) return title.size();
   std::size_t end = 0;
   while (end < title.size()) {
     const std::size_t length = is_lead_byte(title[end]) ? 2 : 1;
     if (end + length > limit) break;
     end += length;
   }
-  return std::min(end, title.size());
+  return end;
 }
 
 // Reads one record; false when any of its four fields fails to read.

@@ -129,6 +129,8 @@ TEST(FormatRecords, TitlesThatWouldNotReadBackAreMadeOneWord) {
       {std::string(254, 'a') + "\x98\x5f", std::string(254, 'a')},
       {std::string(254, 'a') + "\xb1\x98\x5f", std::string(254, 'a') + "\xb1"},
       {std::string(255, 'a') + "\xb1", std::string(255, 'a')},
+      // One that fits is kept whole, even ending in a lone lead byte.
+      {std::string(254, 'a') + "\x98", std::string(254, 'a') + "\x98"},
       {repeat(kWideSpaceTitle, 43), repeat(kWideSpaceTitle, 42) + "\x98\x5f"},
       {"a" + repeat("\x8a\x4f", 130), "a" + repeat("\x8a\x4f", 127)},
   };
