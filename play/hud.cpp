@@ -4,58 +4,14 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
 
-#include "platform/encoding.h"
 #include "play/hud.h"
+#include "play/hud_texts.h"
 #include "play/play_state.h"
 #include "play/results.h"
 #include "states/gamesystem.h"
 
 namespace {
-
-// Window texts are Shift-JIS; each is converted once, on first use.
-struct HudTexts {
-  std::string stage = platform::to_sjis("ステージ %d");
-  std::string stage_clear = platform::to_sjis("ステージ%d クリア!!");
-  std::string lives = platform::to_sjis("LIFE:%d");
-  std::string ammo = platform::to_sjis("弾:%d");
-  std::string combo = platform::to_sjis("%d COMBO!!");
-  std::string clear = platform::to_sjis("CLEAR!!!");
-  std::string all_clear = platform::to_sjis("オールクリア!!!1流スナイパーの称号を授けます");
-  std::string next_course = platform::to_sjis("Try to Next Stage !!!");
-  std::string hit_rate = platform::to_sjis("命中率:%d％");
-  std::string retry = platform::to_sjis("もう一度(Y) メニューに戻る(N)");
-};
-
-const HudTexts& hud_texts() {
-  static const HudTexts texts;
-  return texts;
-}
-
-// The banner for a combo that has just earned lives, or null.
-const std::string* combo_banner(int combo) {
-  static const std::pair<int, std::string> banners[] = {
-      {5, platform::to_sjis("COMBO BONUS：LIFE+1!")},
-      {10, platform::to_sjis("COMBO BONUS：LIFE+2!!")},
-      {20, platform::to_sjis("COMBO BONUS：LIFE+3!!!")},
-      {30, platform::to_sjis("COMBO BONUS：LIFE+5!!!")},
-      {50, platform::to_sjis("COMBO BONUS：LIFE+10!!!!")},
-  };
-  for (const auto& banner : banners) {
-    if (banner.first == combo) return &banner.second;
-  }
-  return nullptr;
-}
-
-const std::string& shown_title(std::int32_t stage) {
-  // Stages 0 to 17 reach every row of the table; each is converted once.
-  static std::string by_stage[18];
-  const std::int32_t row = stage < 0 ? 0 : (stage > 17 ? 17 : stage);
-  std::string& text = by_stage[row];
-  if (text.empty()) text = platform::to_sjis(rank_title(row).shown);
-  return text;
-}
 
 // Lit by the scene's light, the texts took the colour of whatever figure was
 // drawn last and vanished against the walls; one strong colour reads on the

@@ -19,6 +19,7 @@
 #include "states/menu_state.h"
 #include "states/progress.h"
 #include "world/angle.h"
+#include "world/saturating.h"
 #include "world/stage_install.h"
 #include "world/stage_reader.h"
 #include "world/tama.h"
@@ -67,7 +68,7 @@ void Play_State::buttaiinit() {
     std::exit(1);
   }
   const StageSection section = read_stage_section(stagein);
-  ammo += section.bullets;
+  ammo = saturating_add(ammo, section.bullets);
   install_stage_section(section, field);
 }
 

@@ -4,28 +4,15 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <vector>
 
-#include "platform/encoding.h"
 #include "states/gamesystem.h"
+#include "states/menu_texts.h"
 #include "states/progress.h"
 
 namespace {
-
-struct MenuText {
-  std::string sjis;
-  int min_clearlevel;
-};
-
-// The menu's texts in Shift-JIS, converted once.
-const MenuText* menu_texts() {
-  static const MenuText texts[] = {
-      {platform::to_sjis("Quorrelstead"), 0}, {platform::to_sjis("難易度選択"), 0},
-      {platform::to_sjis("Basic(B)"), 0},     {platform::to_sjis("Advanced(A)"), 1},
-      {platform::to_sjis("Sniper(S)"), 2},    {platform::to_sjis("Extreme(E)"), 3},
-      {platform::to_sjis("終わる(Q)"), 0}};
-  return texts;
-}
 
 // Basic and the texts that need nothing show whatever the progress file held.
 bool unlocked(int needs, int clearlevel) { return needs <= 0 || clearlevel >= needs; }
@@ -48,8 +35,8 @@ void Menu_State::display(Gamesystem* sys) {
   };
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glDisable(GL_LIGHT0);
-  const MenuText* texts = menu_texts();
-  for (int i = 0; i < 7; ++i) {
+  const std::vector<MenuText>& texts = menu_texts();
+  for (std::size_t i = 0; i < texts.size() && i < std::size(positions); ++i) {
     if (unlocked(texts[i].min_clearlevel, sys->clearlevel)) {
       sys->kanji.print(positions[i][0], positions[i][1], texts[i].sjis.c_str());
     }

@@ -4,6 +4,7 @@
 
 #include "sound/effect.h"
 #include "world/building.h"
+#include "world/saturating.h"
 #include "world/tama.h"
 
 namespace {
@@ -37,7 +38,7 @@ void Sniper_Field::launch() {
   for (Canon& canon : canonset) {
     if (std::unique_ptr<buttai> person = canon.timer()) {
       hitoset.push_back(std::move(person));
-      --remain;
+      remain = saturating_add(remain, -1);
     }
   }
 }

@@ -30,19 +30,50 @@ bool read_value(std::istream& in, T& value, StageField field, int record,
   return true;
 }
 
+// Whether the carriage return that comes next has a newline right after
+// it: the line end of a file with CR LF line ends. Consumes nothing. (Each
+// peek at the end of the data would fail the stream, so callers peek once.)
+bool crlf_next(std::istream& in) {
+  in.get();
+  const bool newline = in.peek() == '\n';
+  in.unget();
+  return newline;
+}
+
+// Throws away the rest of a line, its line end included, as a read into a
+// 128-character buffer would: more than 127 characters before the line end
+// fail the stream. A CR LF line end counts as one newline, so a comment
+// line holds as much with either kind of line end.
+bool skip_line(std::istream& in) {
+  constexpr int kLineBuffer = 128;
+  for (int kept = 0;; ++kept) {
+    auto c = in.peek();
+    if (c == '\r' && crlf_next(in)) {
+      in.get();
+      c = '\n';
+    }
+    if (c == std::char_traits<char>::eof()) return true;
+    if (c == '\n') {
+      in.get();
+      return true;
+    }
+    if (kept == kLineBuffer - 1) {
+      in.setstate(std::ios_base::failbit);
+      return false;
+    }
+    in.get();
+  }
+}
+
 void skip_comment_lines(std::istream& in, StageReadObserver* observer) {
   for (;;) {
     const auto next = in.peek();
-    // A file with CR LF line ends reads as if its line ends were plain.
-    if (next == '\r') {
-      in.get();
-      continue;
-    }
-    if (next != '#' && next != '\n') return;
+    // A line that starts with a CR LF line end is a blank line; a CR alone
+    // is an ordinary character and ends the skipping.
+    if (next != '#' && next != '\n' && !(next == '\r' && crlf_next(in))) return;
     const std::streamoff at = observer != nullptr ? offset_of(in) : -1;
-    char line[128];
-    in.getline(line, sizeof line);
-    if (observer != nullptr) observer->line_skipped(at, in.fail());
+    const bool fitted = skip_line(in);
+    if (observer != nullptr) observer->line_skipped(at, !fitted);
   }
 }
 

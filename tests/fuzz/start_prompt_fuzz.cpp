@@ -1,6 +1,7 @@
 // The start prompt on any input: it always returns, and it starts exactly
-// when the first word that is "1" or "2" is "1". Its console output is
-// thrown away.
+// when the first word that is "1" or "2" is "1"; a word longer than 64 bytes
+// is a wrong answer as a whole, never the start of the next word. Its
+// console output is thrown away.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +20,7 @@ StartChoice expected_choice(const std::string& text) {
     const std::size_t from = i;
     while (i < text.size() && !fuzz::is_space(static_cast<unsigned char>(text[i]))) ++i;
     const std::string word = text.substr(from, i - from);
+    if (word.size() > 64) continue;
     if (word == "1") return StartChoice::Start;
     if (word == "2") return StartChoice::Quit;
   }

@@ -1,10 +1,14 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "play/play_view.h"
+#include "world/angle.h"
+#include "world/random.h"
 #include "tests/play/play_fixture.h"
 #include "world/tama.h"
 
@@ -92,6 +96,78 @@ TEST_F(PlayTest, AClearedStageAnnouncesItselfAndCarriesTheBulletsOver) {
   EXPECT_EQ(play.field.clearcount, 29);  // set to 30, lowered by the same tick
   EXPECT_TRUE(play.field.tamaset_empty());
   EXPECT_FALSE(play.finished);
+}
+
+TEST_F(PlayTest, BulletsInHandStopAtTheEndsOfTheirRange) {
+  const struct {
+    int bullets;
+    int ammo;
+  } cases[] = {{2000000000, INT_MAX}, {-2000000000, INT_MIN}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bullets);
+    start(empty_stage(c.bullets) + empty_stage(c.bullets) + empty_stage(c.bullets), 3);
+    testing::internal::CaptureStdout();
+    ticks(3);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(play.ammo, c.ammo);
+    EXPECT_TRUE(play.allclear);
+  }
+}
+
+TEST_F(PlayTest, ACourseWithAPersonCountClampedLowPlaysToItsEnd) {
+  // The second stage's total stops at INT_MIN; its one launched person
+  // falls out of the arena and the course is over.
+  start(empty_stage(5) + "3 5\n" + spawner(0, 0, -50, 0, 90, 0, 100, INT_MIN, 0, 1, 0) +
+            spawner(0, 0, -50, 0, 90, 0, 100, INT_MIN, 0, 1, 0) +
+            spawner(0, 0, -50, 0, 90, 0, 100, 1, 0, 1, 0),
+        2);
+  testing::internal::CaptureStdout();
+  ticks(1);
+  EXPECT_EQ(play.stage, 1);
+  EXPECT_EQ(play.field.remain, INT_MIN);
+  int more = 0;
+  while (!play.finished && more < 200) {
+    ticks(1);
+    ++more;
+  }
+  testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(play.finished);
+  EXPECT_TRUE(play.allclear);
+  EXPECT_EQ(play.field.remain, INT_MIN);
+  EXPECT_EQ(play.field.lives, 4);
+}
+
+TEST_F(PlayTest, OneRandomSequenceRunsOnAcrossSpawnersStagesAndRetries) {
+  // Every launch spreads its angle by the next draw, whoever launches:
+  // two spawners on one tick, the next stage's spawner, and the same two
+  // again after a retry. The persons drop out of the arena at once.
+  start(std::string("2 5\n") + spawner(0, -4.9, -50, 0, 240, 60, 500, 1, 0, 1, 0) +
+            spawner(0, -4.9, -50, 0, 250, 60, 500, 1, 0, 1, 0) + "1 5\n" +
+            spawner(0, -4.9, -50, 0, 260, 60, 500, 1, 0, 1, 0),
+        2);
+  seed_random15(1);  // draws 41, 18467, 6334, 26500, 19169
+  const auto vel_x = [](int angle, int draw) {
+    return 500 * std::cos(rad(angle + draw / 32768.0 * 60));
+  };
+  std::vector<double> launched;
+  const auto take_launches = [&] {
+    for (const auto& person : play.field.hitoset) launched.push_back(person->vel.x);
+  };
+  testing::internal::CaptureStdout();
+  ticks(1);
+  take_launches();
+  for (int i = 0; i < 20 && play.stage == 0; ++i) ticks(1);
+  take_launches();
+  for (int i = 0; i < 20 && !play.finished; ++i) ticks(1);
+  ASSERT_TRUE(play.finished);
+  play.keyboard('y', 0, 0, &sys);
+  ticks(1);
+  take_launches();
+  testing::internal::GetCapturedStdout();
+
+  const std::vector<double> expected = {vel_x(240, 41), vel_x(250, 18467), vel_x(260, 6334),
+                                        vel_x(240, 26500), vel_x(250, 19169)};
+  EXPECT_EQ(launched, expected);
 }
 
 struct ProgressCase {

@@ -19,6 +19,12 @@ std::vector<clData> parse(const std::string& text) {
 // "論" and "外" in Shift-JIS around a full-width space, which is not whitespace here.
 const std::string kWideSpaceTitle = "\x98\x5f\x81\x40\x8a\x4f";
 
+std::string repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 struct LoadCase {
   const char* name;
   std::string text;
@@ -65,10 +71,13 @@ TEST(ReadRecords, FollowsFormattedExtraction) {
   }
 }
 
-TEST(ReadRecords, StopsAtTheRecordBound) {
+TEST(ReadRecords, LoadsEveryRecordHoweverMany) {
   std::string text;
-  for (std::size_t i = 0; i < kMaxLoadedRecords + 5; ++i) text += "1\t\t2\t3\tT\n";
-  EXPECT_EQ(parse(text).size(), kMaxLoadedRecords);
+  const int count = 150000;
+  for (int i = 0; i < count; ++i) text += std::to_string(i) + "\t\t2\t3\tT\n";
+  const std::vector<clData> records = parse(text);
+  ASSERT_EQ(records.size(), static_cast<std::size_t>(count));
+  EXPECT_EQ(records.back().point, count - 1);
 }
 
 TEST(ReadRecords, GarbageGivesOnlyRecordsThatWriteBackUnchanged) {
@@ -113,6 +122,17 @@ TEST(FormatRecords, TitlesThatWouldNotReadBackAreMadeOneWord) {
       {"A B", "A_B"},
       {"a\tb\nc\rd\ve\ff", "a_b_c_d_e_f"},
       {kWideSpaceTitle, kWideSpaceTitle},
+      // Past the byte bound the title is cut after its last whole character.
+      {std::string(300, 'a'), std::string(255, 'a')},
+      {std::string(300, ' '), std::string(255, '_')},
+      {std::string(253, 'a') + "\x98\x5f", std::string(253, 'a') + "\x98\x5f"},
+      {std::string(254, 'a') + "\x98\x5f", std::string(254, 'a')},
+      {std::string(254, 'a') + "\xb1\x98\x5f", std::string(254, 'a') + "\xb1"},
+      {std::string(255, 'a') + "\xb1", std::string(255, 'a')},
+      // One that fits is kept whole, even ending in a lone lead byte.
+      {std::string(254, 'a') + "\x98", std::string(254, 'a') + "\x98"},
+      {repeat(kWideSpaceTitle, 43), repeat(kWideSpaceTitle, 42) + "\x98\x5f"},
+      {"a" + repeat("\x8a\x4f", 130), "a" + repeat("\x8a\x4f", 127)},
   };
   for (const auto& c : cases) {
     const std::vector<clData> table = {{5, 1, 2, c.title}, {4, 1, 2, "next"}};

@@ -132,6 +132,32 @@ TEST_F(ScoreFile, ALongerTableKeepsItsLength) {
   EXPECT_EQ(on_disk(), expected);
 }
 
+TEST_F(ScoreFile, EveryRecordOfAHugeFileOutlivesASave) {
+  std::vector<clData> huge = descending(120000);
+  write_file(path, format_records(huge));
+  Score score(path);
+  ASSERT_EQ(score.records.size(), huge.size());
+
+  // Below every record: it falls off the end, and the file is rewritten.
+  EXPECT_EQ(score.inputdata({0, 0, 0, "last"}), 120001);
+  EXPECT_EQ(on_disk(), huge);
+
+  // Above them all: only the one last record goes, as with any long table.
+  EXPECT_EQ(score.inputdata({99999999, 0, 0, "best"}), 1);
+  huge.insert(huge.begin(), clData{99999999, 0, 0, "best"});
+  huge.pop_back();
+  EXPECT_EQ(on_disk(), huge);
+}
+
+TEST_F(ScoreFile, ATitleOfAnyLengthIsSavedSoThatItLoads) {
+  Score score(path);
+  score.inputdata({500, 4, 50, std::string(100, 'a') + std::string(200, 'b')});
+  score.inputdata({400, 3, 40, "next"});
+  const std::vector<clData> expected = {
+      {500, 4, 50, std::string(100, 'a') + std::string(155, 'b')}, {400, 3, 40, "next"}};
+  EXPECT_EQ(on_disk(), expected);
+}
+
 // Lets file writes beyond a few bytes fail with EFBIG, as on a full disk;
 // works for root too, unlike permissions.
 class FileSizeLimit {

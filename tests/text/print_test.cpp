@@ -154,7 +154,10 @@ TEST_F(Print, MissingGlyphsDrawNothingAndLeaveThePen) {
       {"tab starts a two-byte character", "A\tBC", 116},
       {"lead byte before the end", "AB\x93", 116},
       {"nothing printable", "\x93\xEF", 100},
+      {"a pair whose slot is negative", "A\x7F\x20" "B", 116},
   };
+  const auto* negative = reinterpret_cast<const unsigned char*>("\x7F\x20");
+  ASSERT_LT(qon::read_char(negative, qon::kShiftJis).slot, 0);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     glClear(GL_COLOR_BUFFER_BIT);

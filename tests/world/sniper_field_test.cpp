@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "world/building.h"
 #include "world/mato.h"
 #include "world/sniper_field.h"
+#include "world/stage_install.h"
 
 namespace {
 
@@ -183,6 +185,32 @@ TEST_F(Field, StageEndsWhenNothingIsLeftToLaunchOrInFlight) {
   EXPECT_TRUE(field.stageend());
 }
 
+TEST_F(Field, AStageWhoseCountIsClampedLowStillEnds) {
+  // Two spawners that take 2^31 persons each off the count, so the total
+  // stops at INT_MIN, and one that launches a person that falls away.
+  StageSection section;
+  Canon_attrib a;
+  a.pos = VECTORD{0, 0, -100};
+  a.size = 1.0;
+  a.num = INT_MIN;
+  section.spawners = {a, a};
+  a.num = 1;
+  a.speed = 100;
+  section.spawners.push_back(a);
+  install_stage_section(section, field);
+  ASSERT_EQ(field.remain, INT_MIN);
+
+  int ticks = 0;
+  do {
+    field.move();
+    ++ticks;
+    EXPECT_EQ(field.remain, INT_MIN) << "tick " << ticks;
+  } while (!field.stageend() && ticks < 100);
+  EXPECT_TRUE(field.stageend());
+  EXPECT_GT(ticks, 1);  // the launched person had to leave first
+  EXPECT_EQ(count("cap.wav"), 1);
+}
+
 TEST_F(Field, ClearCountDropsEveryTickBelowZero) {
   field.clearcount = 1;
   field.move();
@@ -232,6 +260,49 @@ TEST_F(Field, EmptyingAndDestroyingDeleteEveryObject) {
     for (int i = 0; i < 2; ++i) f.buttai_insert(std::make_unique<counted>());
   }
   EXPECT_EQ(alive, 0);
+}
+
+TEST_F(Field, APersonShotDownOutsideTheArenaLeavesWithoutCost) {
+  // Shot down on the tick it left the arena: the hit counts, the escape not.
+  const struct {
+    VECTORD pos;
+    double life;
+  } cases[] = {
+      {{-60.5, 6, -100}, 0.0}, {{61, 6, -100}, -100.0}, {{0, -5.5, -100}, 0.0}, {{70, -20, -100}, -200.0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "at (" << c.pos.x << ", " << c.pos.y << ") life " << c.life);
+    effects.played.clear();
+    add_person(c.pos, c.life);
+    field.combo = 4;
+    field.lives = 5;
+    field.move();
+    EXPECT_TRUE(field.hitoset.empty());
+    EXPECT_EQ(field.lives, 5);
+    EXPECT_EQ(field.combo, 4);
+    EXPECT_TRUE(effects.played.empty());
+  }
+}
+
+TEST_F(Field, BulletsMeetPersonsWhereTheyHaveMovedTo) {
+  // A small person crossing the bullet's path at one unit a tick: only the
+  // position after this tick's move decides.
+  const struct {
+    double x_before;
+    int hits;
+  } cases[] = {{-1.0, 1}, {0.0, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.x_before);
+    field.buttai_del();
+    field.hits = 0;
+    auto person = standing_person({c.x_before, 6, -100}, 100.0, 0.2);
+    person->vel = VECTORD{100.0, 0.0, 0.0};
+    field.hitoset.push_back(std::move(person));
+    fire({0, 6, -75});
+    field.move();
+    ASSERT_EQ(field.hitoset.size(), 1u);
+    EXPECT_EQ(field.hitoset.front()->pos.x, c.x_before + 1.0);
+    EXPECT_EQ(field.hits, c.hits);
+  }
 }
 
 TEST_F(Field, ShotDownPersonsLeaveWithoutCost) {

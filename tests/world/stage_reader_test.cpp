@@ -70,6 +70,18 @@ const ReaderCase kCases[] = {
     {"extra sections are left unread", "1\n1 10\n" + R + "\n1 20\n" + R, 1, {{1, 10, 1}}},
     {"line ends with carriage returns", "2\r\n# c\r\n1 10\r\n" + R + "\r\n#\r\n1 5\r\n" + R, 2,
      {{1, 10, 1}, {1, 5, 1}}},
+    {"a 127-character comment line fits before CR LF",
+     "2\r\n#" + std::string(126, 'x') + "\r\n1 10\r\n" + R + "\r\n\r\n1 5\r\n" + R, 2,
+     {{1, 10, 1}, {1, 5, 1}}},
+    {"a 128-character comment line spoils the rest before CR LF",
+     "2\r\n#" + std::string(127, 'x') + "\r\n1 10\r\n" + R + "\r\n1 10\r\n" + R, 2,
+     {{0, 0, 0}, {0, 0, 0}}},
+    {"a CR inside a comment line is one of its characters",
+     "1\n#" + std::string(126, 'x') + "\r\r\n1 10\n" + R, 1, {{0, 0, 0}}},
+    {"a lone CR before a comment stops the skipping like a blank",
+     "2\n1 10\n" + R + "\n\r# c\n1 5\n" + R, 2, {{1, 10, 1}, {0, 0, 0}}},
+    {"a lone CR before a number is whitespace", "2\n1 10\n" + R + "\n\r1 5\r" + R, 2,
+     {{1, 10, 1}, {1, 5, 1}}},
 };
 
 TEST(StageReader, FollowsTheCommentRule) {

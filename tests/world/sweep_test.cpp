@@ -162,6 +162,53 @@ TEST_F(SweepAgreement, FastTestMatchesTheLiteralLoopOnGrazingCases) {
   EXPECT_GE(cases, 32000 * 15);
 }
 
+TEST_F(SweepAgreement, FastTestMatchesTheLiteralLoopAcrossTheWholeRange) {
+  // Coordinates and reach each at their own power of ten, from subnormal up
+  // to where squares overflow, so that squares underflow to nothing or
+  // overflow to infinity on either side of the bound. The reach is set by
+  // the nearest sample, as the literal loop computes it, so that both
+  // outcomes turn up at every scale.
+  const auto power = [&](int lo, int hi) {
+    return std::pow(10.0, std::uniform_int_distribution<int>(lo, hi)(rng));
+  };
+  const double factors[] = {0.0, 0.1, 1.0, 1.0 - 1e-9, 1.0 + 1e-9, 10.0};
+  long extreme_hits = 0;
+  for (int i = 0; i < 40000 && disagreements < 10; ++i) {
+    const double scale = power(-323, 308);
+    const VECTORD from = point(scale);
+    const VECTORD to = i % 40 == 0 ? from : from + point(scale * power(-3, 1));
+    const VECTORD target = from + point(scale * power(-3, 1));
+    const double nearest = nearest_sample(from, to, target);
+    const long hits_before = hits;
+    expect_agreement(from, to, target, std::nextafter(nearest, INFINITY));
+    expect_agreement(from, to, target, std::nextafter(nearest, 0.0));
+    for (const double factor : factors) {
+      expect_agreement(from, to, target, nearest * factor + scale * power(-12, 0) * (i % 3));
+    }
+    if (scale < 1e-150 || scale > 1e150) extreme_hits += hits - hits_before;
+  }
+  EXPECT_GE(cases, 40000 * 8);
+  EXPECT_GT(extreme_hits, 1000);  // the extremes do reach targets
+}
+
+TEST_F(SweepAgreement, SquaresThatUnderflowOrOverflowAgree) {
+  const struct {
+    const char* name;
+    VECTORD from, to, target;
+    double reach;
+  } cases_[] = {
+      // Every square underflows to 0, so the literal loop finds distance 0.
+      {"squares underflow", {1e-170, 0, 0}, {1e-170, 0, 0}, {0, 0, 0}, 1e-171},
+      // The step's own square overflows; the samples do not.
+      {"step length overflows", {1.5e154, 0, 0}, {-1.5e154, 0, 0}, {1e154, 0, 0}, 1e152},
+  };
+  for (const auto& c : cases_) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(sweep_reaches_literal(c.from, c.to, c.target, c.reach));
+    expect_agreement(c.from, c.to, c.target, c.reach);
+  }
+}
+
 TEST_F(SweepAgreement, DegenerateInputsAgree) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();

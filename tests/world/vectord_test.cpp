@@ -63,4 +63,16 @@ TEST(Rad, UsesTheEightDecimalPi) {
   EXPECT_DOUBLE_EQ(rad(-45.0), -3.14159265 / 4.0);
 }
 
+TEST(Rad, MultipliesByPiFirstThenDividesBy180) {
+  // Angles whose result changes, in the last bit, with the grouping: each
+  // launch and each shot depends on that bit.
+  for (const double angle : {1.3, 2.7, 5.7, -1.3, -2.7}) {
+    SCOPED_TRACE(angle);
+    const double literal = angle * 3.14159265 / 180.0;
+    ASSERT_NE(literal, angle * (3.14159265 / 180.0));
+    ASSERT_NE(literal, angle / 180.0 * 3.14159265);
+    EXPECT_EQ(rad(angle), literal);
+  }
+}
+
 }  // namespace

@@ -234,9 +234,8 @@ class CourseChecker {
     std::size_t at = std::max(value_end_, skip_end_);
     while (at < text.size()) {
       const char c = text[at];
-      if (c == '\r') {
-        ++at;
-      } else if (c == '#' || c == '\n') {
+      const bool crlf = c == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
+      if (c == '#' || c == '\n' || crlf) {
         at = next_line(at);
       } else {
         break;
