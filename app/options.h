@@ -5,6 +5,8 @@
 
 struct Options {
   bool help = false;
+  std::string replay_file;  // --replay: watch this run in the window
+  std::string verify_file;  // --verify: check this run's result, headless
 };
 
 struct ParsedOptions {

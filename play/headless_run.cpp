@@ -25,19 +25,21 @@ Run_Start run_start_of(const replay::Replay& recorded) {
   return start;
 }
 
-Headless_Run::Headless_Run(const Run_Start& start) : play_(std::make_unique<Play_State>()) {
+Headless_Run::Headless_Run(const Run_Start& start, Play_Listener* listener)
+    : play_(std::make_unique<Play_State>()) {
   sys_.stagefile = start.course_name;
   sys_.level = start.level;
   sys_.clearlevel = 4;  // nothing left to unlock
   sys_.width = 600;
   sys_.height = 600;
   play_->keep_results = false;
+  play_->listener = listener;
   sys_.nowstate = play_.get();
   seed_random15(start.random_state);
-  play_->begin_course(start.course_text, &sys_);
   // The first course of a process sets the counter to 1; a replay's may
   // have started later.
-  play_->field.tick = start.start_tick;
+  play_->resume_ticks(start.start_tick);
+  play_->begin_course(start.course_text, &sys_);
 }
 
 Headless_Run::~Headless_Run() { play_->field.buttai_del(); }

@@ -25,9 +25,10 @@ Run_Start run_start_of(const replay::Replay& recorded);
 
 class Headless_Run {
  public:
-  // Seeds the random sequence and starts the course. Effects and console
-  // lines are silenced while the run exists.
-  explicit Headless_Run(const Run_Start& start);
+  // Seeds the random sequence and starts the course, telling the listener
+  // (if any) of the start and of every input. Effects and console lines are
+  // silenced while the run exists.
+  explicit Headless_Run(const Run_Start& start, Play_Listener* listener = nullptr);
   ~Headless_Run();
   Headless_Run(const Headless_Run&) = delete;
   Headless_Run& operator=(const Headless_Run&) = delete;
@@ -39,6 +40,9 @@ class Headless_Run {
   void tick();
 
   const Play_State& play() const { return *play_; }
+  // For a player that acts on the scene directly, as the window would.
+  Play_State& scene() { return *play_; }
+  Gamesystem& system() { return sys_; }
   // False once the scene has been left (N goes back to the menu).
   bool in_course() const { return sys_.nowstate == play_.get(); }
 

@@ -74,6 +74,14 @@ void Play_State::begin_course(const std::string& text, Gamesystem* sys) {
   if (listener != nullptr) listener->course_started(*this, *sys);
 }
 
+void Play_State::resume_ticks(std::int32_t tick) {
+  if (firstinitfrag) {
+    initscope();
+    firstinitfrag = false;
+  }
+  field.tick = tick;
+}
+
 void Play_State::heard(const replay::Input& input) {
   if (listener != nullptr) listener->input(*this, input);
 }
@@ -206,12 +214,14 @@ void Play_State::timer(int, Gamesystem* sys) {
 }
 
 void Play_State::end_course(Gamesystem* sys) {
+  if (keep_results) {
+    const std::int32_t rate = hit_rate(field.hits, shots);
+    const clData record = result_record(stage, rate, platform::to_sjis(rank_title(stage).ranked));
+    sys->score.inputdata(record);
+    sys->score.outputdata();
+  }
+  // After the ranking has taken the result, which decides what is kept.
   if (listener != nullptr) listener->course_finished(*this);
-  if (!keep_results) return;
-  const std::int32_t rate = hit_rate(field.hits, shots);
-  const clData record = result_record(stage, rate, platform::to_sjis(rank_title(stage).ranked));
-  sys->score.inputdata(record);
-  sys->score.outputdata();
 }
 
 void Play_State::display(Gamesystem* sys) {

@@ -16,6 +16,9 @@ class Play_State final : public State {
   void state_init(Gamesystem* sys) override;
   // Starts the course from the full text of its stage file.
   void begin_course(const std::string& text, Gamesystem* sys);
+  // Sets the tick counter as a course started later in a process found it:
+  // the next start keeps it rather than setting it to 1.
+  void resume_ticks(std::int32_t tick);
   // A left press fires while bullets are left and the course runs.
   void mouse(int button, int state, int x, int y, Gamesystem* sys) override;
   // Turns the view by 0.2 degrees per pixel and pulls the pointer back.
