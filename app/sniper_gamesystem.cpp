@@ -37,6 +37,8 @@ void Sniper_Gamesystem::init() {
 }
 
 void Sniper_Gamesystem::init_replay(const replay::Replay& recorded) {
+  // The hits and stage clears were logged when the run was played.
+  platform::set_console_quiet(true);
   initgame();
   bgm.Init(2, "bgm.mid");
   bgm.Play();

@@ -448,6 +448,11 @@ Decoded decode(std::string_view bytes) {
     decoded.error = "the replay is damaged (its compressed data do not read back)";
     return decoded;
   }
+  return decode_body(body);
+}
+
+Decoded decode_body(std::string_view body) {
+  Decoded decoded;
   const std::string error = read_body(body, decoded.replay);
   if (!error.empty()) decoded.error = "the replay is not valid: " + error;
   return decoded;
