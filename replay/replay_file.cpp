@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -30,7 +31,12 @@ enum Code : std::uint8_t {
   code_aim_exact = 2,  // anything else: the two doubles' bits, 8 bytes each
   code_click = 3,
   code_key = 4,  // one byte, the key
+  // dx and dy are whole numbers of 2^-s pixels, s from 1 to 32 (pointers
+  // that report fixed-point fractions): s, then two zigzag numbers.
+  code_aim_scaled = 5,
 };
+
+constexpr int kMostScale = 32;
 
 // Whole values up to this size are stored as numbers; the rest as bits.
 constexpr double kWholeLimit = 1 << 30;
@@ -69,6 +75,16 @@ bool whole(double v) {
   return std::isfinite(v) && std::fabs(v) < kWholeLimit && std::floor(v) == v && !(v == 0 && std::signbit(v));
 }
 
+// The least s for which v * 2^s is whole and below the limit, or -1.
+int scale_of(double v) {
+  if (!std::isfinite(v) || std::fabs(v) >= kWholeLimit || (v == 0 && std::signbit(v))) return -1;
+  for (int s = 0; s <= kMostScale; ++s) {
+    const double scaled = std::ldexp(v, s);
+    if (std::floor(scaled) == scaled) return s;
+  }
+  return -1;
+}
+
 std::string encode_inputs(const std::vector<Input>& inputs) {
   std::string out;
   put_number(out, inputs.size());
@@ -82,6 +98,12 @@ std::string encode_inputs(const std::vector<Input>& inputs) {
           put_number(out, delta << 3 | code_aim_whole);
           put_signed(out, static_cast<std::int64_t>(in.dx));
           put_signed(out, static_cast<std::int64_t>(in.dy));
+        } else if (scale_of(in.dx) >= 0 && scale_of(in.dy) >= 0) {
+          const int scale = std::max(scale_of(in.dx), scale_of(in.dy));
+          put_number(out, delta << 3 | code_aim_scaled);
+          put_number(out, static_cast<std::uint64_t>(scale));
+          put_signed(out, static_cast<std::int64_t>(std::ldexp(in.dx, scale)));
+          put_signed(out, static_cast<std::int64_t>(std::ldexp(in.dy, scale)));
         } else {
           put_number(out, delta << 3 | code_aim_exact);
           put_double(out, in.dx);
@@ -225,6 +247,20 @@ std::string read_inputs(std::string_view bytes, std::vector<Input>& inputs) {
         input.kind = InputKind::aim;
         input.dx = static_cast<double>(*dx);
         input.dy = static_cast<double>(*dy);
+        break;
+      }
+      case code_aim_scaled: {
+        const auto scale = in.number();
+        const auto dx = in.signed_number();
+        const auto dy = in.signed_number();
+        if (!scale || !dx || !dy) return "an aim input is cut short";
+        if (*scale < 1 || *scale > static_cast<std::uint64_t>(kMostScale)) return "an aim input has a bad scale";
+        const auto s = static_cast<int>(*scale);
+        const std::int64_t limit = std::int64_t{1} << (30 + s);
+        if (*dx <= -limit || *dx >= limit || *dy <= -limit || *dy >= limit) return "an aim input is out of range";
+        input.kind = InputKind::aim;
+        input.dx = std::ldexp(static_cast<double>(*dx), -s);
+        input.dy = std::ldexp(static_cast<double>(*dy), -s);
         break;
       }
       case code_aim_exact: {

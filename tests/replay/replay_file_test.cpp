@@ -24,6 +24,9 @@ TEST(ReplayFile, RoundTripKeepsEveryInputBitForBit) {
       {aim(3, 0.1, -0.2), aim(3, 1e-300, -1e300)},
       {aim(0, (1 << 30) - 1, -(1 << 30) + 1), aim(1, 1 << 30, -(1 << 30))},  // either side of the limit
       {aim(0, 4.9406564584124654e-324, std::numeric_limits<double>::max())},
+      // Fixed-point fractions, as pointers with 32-bit fractions report them.
+      {aim(0, 3 + 12345.0 / 4294967296.0, -0.5), aim(0, -(1 << 29) - 0.75, 1.0 / 4294967296.0)},
+      {aim(2, 0.5, 7), aim(2, -0.0, 0.5), aim(2, 0.1, 0.5)},
       {replay_test::click(replay::kMaxTicks), replay_test::key(replay::kMaxTicks, 27)},
   };
   for (const auto& inputs : cases) {
@@ -141,6 +144,26 @@ TEST(ReplayFile, WritesOnlyReplaysThatCanBeRead) {
     c.spoil(r);
     EXPECT_NE(replay::problem(r), "") << c.what;
   }
+}
+
+TEST(ReplayFile, FixedPointFractionsAreStoredSmall) {
+  // Whole pixels, 1/256 pixels and arbitrary doubles: the first two take a
+  // few bytes an input before packing, the last 16.
+  replay::Replay whole = sample(), fixed = sample(), arbitrary = sample();
+  whole.inputs.clear();
+  fixed.inputs.clear();
+  arbitrary.inputs.clear();
+  for (int i = 0; i < 3000; ++i) {
+    const double k = (i * 7919) % 61 - 30;
+    whole.inputs.push_back(aim(i, k, -k));
+    fixed.inputs.push_back(aim(i, k / 256.0, -k / 256.0));
+    arbitrary.inputs.push_back(aim(i, k / 3.0, -k / 7.0));
+  }
+  const std::size_t base = replay::encode(sample()).size();
+  EXPECT_LT(replay::encode(whole).size() - base, 3000u);
+  EXPECT_LT(replay::encode(fixed).size() - base, 4000u);
+  EXPECT_TRUE(replay::decode(replay::encode(fixed)).replay == fixed);
+  EXPECT_TRUE(replay::decode(replay::encode(arbitrary)).replay == arbitrary);
 }
 
 TEST(ReplayFile, QuietStretchesCostNothing) {
