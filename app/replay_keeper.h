@@ -5,6 +5,7 @@
 // failure is said once on the console.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "replay/replay.h"
 #include "score/score.h"

@@ -5,6 +5,7 @@
 // on the results. A course left before its end is not kept.
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "play/play_listener.h"
 #include "replay/replay.h"

@@ -3,6 +3,7 @@
 // on their ticks, and draws what the player saw. The viewer's own pointer
 // and keys do nothing but leave (Esc or Q, status 0).
 #include <cstddef>
+#include <utility>
 
 #include "play/play_state.h"
 #include "replay/replay.h"
