@@ -7,6 +7,7 @@
 
 #include "app/options.h"
 #include "app/smooth_frames.h"
+#include "app/replay_commands.h"
 #include "app/sniper_gamesystem.h"
 #include "platform/pointer.h"
 
@@ -49,6 +50,11 @@ int run_game(int argc, char** argv) {
   }
   // Console texts follow the user's locale; nothing else depends on it.
   std::setlocale(LC_CTYPE, "");
+  // Checked before any window or sound device is opened.
+  if (!parsed.options.verify_file.empty()) return verify_replay(parsed.options.verify_file, std::cout, std::cerr);
+  replay::Replay watched;
+  const bool watching = !parsed.options.replay_file.empty();
+  if (watching && !load_replay(parsed.options.replay_file, watched, std::cerr)) return bad_replay_status;
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
   // The toolkit sees no arguments: every one was the game's.
@@ -68,7 +74,11 @@ int run_game(int argc, char** argv) {
   // still be seen), so held motion goes the same way.
   glutMotionFunc(mousemove);
   glutTimerFunc(100, timer, 0);
-  sys.init();
+  if (watching) {
+    sys.init_replay(watched);
+  } else {
+    sys.init();
+  }
   if (parsed.options.smooth) smooth_frames_start();
   glutMainLoop();
   sys.end();

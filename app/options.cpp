@@ -3,18 +3,45 @@
 #include <ostream>
 #include <string_view>
 
+namespace {
+
+// Takes "--name FILE" or "--name=FILE" into `value`. False when `arg` is not
+// this option; sets `error` when it is but has no file.
+bool file_option(std::string_view name, int argc, const char* const* argv, int& i, std::string& value,
+                 std::string& error) {
+  const std::string_view arg = argv[i];
+  if (arg.substr(0, name.size()) != name) return false;
+  if (arg.size() > name.size()) {
+    if (arg[name.size()] != '=') return false;
+    value = std::string(arg.substr(name.size() + 1));
+  } else if (i + 1 < argc) {
+    value = argv[++i];
+  }
+  if (value.empty()) error = "option '" + std::string(name) + "' needs a FILE (see --help)";
+  return true;
+}
+
+}  // namespace
+
 ParsedOptions parse_options(int argc, const char* const* argv) {
   ParsedOptions parsed;
+  Options& o = parsed.options;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      parsed.options.help = true;
+      o.help = true;
+    } else if (file_option("--replay", argc, argv, i, o.replay_file, parsed.error) ||
+               file_option("--verify", argc, argv, i, o.verify_file, parsed.error)) {
+      if (!parsed.error.empty()) return parsed;
     } else if (arg == "--smooth") {
-      parsed.options.smooth = true;
+      o.smooth = true;
     } else {
       parsed.error = "unknown option '" + std::string(arg) + "' (see --help)";
       return parsed;
     }
+  }
+  if (!o.replay_file.empty() && !o.verify_file.empty()) {
+    parsed.error = "options '--replay' and '--verify' cannot be used together";
   }
   return parsed;
 }
@@ -28,5 +55,9 @@ void print_usage(std::ostream& out) {
          "  -h, --help          show this text and exit\n"
          "      --smooth        draw about 60 frames a second: the aim follows the\n"
          "                      mouse at once and figures move between ticks; the\n"
-         "                      game itself, its texts and its timing are unchanged\n";
+         "                      game itself, its texts and its timing are unchanged\n"
+         "      --replay FILE   watch a recorded run in the window (Esc or Q leaves);\n"
+         "                      --smooth may be added\n"
+         "      --verify FILE   play a recorded run again without a window and check\n"
+         "                      its result: status 0 when it matches, 1 when not\n";
 }

@@ -8,6 +8,8 @@ struct Options {
   // Frames at display rate with figures drawn between their ticks; the
   // simulation still ticks every 100 ms exactly as without it.
   bool smooth = false;
+  std::string replay_file;  // --replay: watch this run in the window
+  std::string verify_file;  // --verify: check this run's result, headless
 };
 
 struct ParsedOptions {

@@ -8,4 +8,8 @@ namespace platform {
 // Writes the text and a line end.
 void console_line(std::string_view utf8);
 
+// Silences console_line (true) or lets it write again (false); returns the
+// previous setting. A run played again headless keeps its log to itself.
+bool set_console_quiet(bool quiet);
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <new>
 #include <utility>
@@ -19,6 +20,7 @@
 #include "states/menu_state.h"
 #include "states/progress.h"
 #include "world/angle.h"
+#include "world/random.h"
 #include "world/saturating.h"
 #include "world/stage_install.h"
 #include "world/stage_reader.h"
@@ -33,13 +35,22 @@ constexpr std::int32_t stage_clear_banner_ticks = 30;
 }  // namespace
 
 void Play_State::state_init(Gamesystem* sys) {
-  if (stagein.is_open()) stagein.close();
-  stagein.clear();
-  stagein.open(sys->stagefile);
-  if (!stagein.is_open()) {
+  std::ifstream file(sys->stagefile);
+  if (!file.is_open()) {
     platform::console_line("file error");
     std::exit(-1);
   }
+  // The whole text is kept: courses are small, and a replay carries it.
+  std::ostringstream text;
+  text << file.rdbuf();
+  begin_course(text.str(), sys);
+}
+
+void Play_State::begin_course(const std::string& text, Gamesystem* sys) {
+  start_random_state = random15_state();
+  course_text = text;
+  stagein.clear();
+  stagein.str(course_text);
   stagenum = read_stage_count(stagein);
   field.combo = 0;
   ammo = 0;
@@ -60,13 +71,23 @@ void Play_State::state_init(Gamesystem* sys) {
     initscope();
     firstinitfrag = false;
   }
+  ticks_played = 0;
+  if (listener != nullptr) listener->course_started(*this, *sys);
+}
+
+void Play_State::resume_ticks(std::int32_t tick) {
+  if (firstinitfrag) {
+    initscope();
+    firstinitfrag = false;
+  }
+  field.tick = tick;
+}
+
+void Play_State::heard(const replay::Input& input) {
+  if (listener != nullptr) listener->input(*this, input);
 }
 
 void Play_State::buttaiinit() {
-  if (!stagein.is_open()) {
-    platform::console_line("Error: cannot open file( stagefile.txt )");
-    std::exit(1);
-  }
   const StageSection section = read_stage_section(stagein);
   ammo = saturating_add(ammo, section.bullets);
   install_stage_section(section, field);
@@ -74,6 +95,10 @@ void Play_State::buttaiinit() {
 
 void Play_State::mouse(int button, int state, int, int, Gamesystem*) {
   if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) return;
+  replay::Input click;
+  click.tick = ticks_played;
+  click.kind = replay::InputKind::click;
+  heard(click);
   if (ammo <= 0 || finished) {
     play_effect("kara.wav");
     return;
@@ -126,6 +151,12 @@ void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
 }
 
 void Play_State::turn_view(double dx, double dy) {
+  replay::Input aim;
+  aim.tick = ticks_played;
+  aim.kind = replay::InputKind::aim;
+  aim.dx = dx;
+  aim.dy = dy;
+  heard(aim);
   yaw += 2.0 * dx / 10.0;
   pitch += 2.0 * dy / 10.0;
   if (yaw < -45) yaw = -45;
@@ -135,7 +166,16 @@ void Play_State::turn_view(double dx, double dy) {
 }
 
 void Play_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
-  if (key == 27 || key == 'q' || key == 'Q') std::exit(0);
+  const bool quits = key == 27 || key == 'q' || key == 'Q';
+  const bool answers = finished && (key == 'y' || key == 'Y' || key == 'n' || key == 'N');
+  if (quits || answers) {
+    replay::Input pressed;
+    pressed.tick = ticks_played;
+    pressed.kind = replay::InputKind::key;
+    pressed.key = key;
+    heard(pressed);
+  }
+  if (quits) std::exit(0);
   if (!finished) return;
   if (key == 'y' || key == 'Y') {
     field.buttai_del();
@@ -149,12 +189,13 @@ void Play_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
 void Play_State::timer(int, Gamesystem* sys) {
   if (field.tick % music_period == 0) sys->bgm.Play();
   field.tick = (field.tick + 1) % 2147483647;
+  ticks_played += 1;
   if (finished) return;
 
   if (field.stageend()) {
     if (stage + 1 == stagenum) {
       allclear = true;
-      if (sys->clearlevel < sys->level + 1) {
+      if (keep_results && sys->clearlevel < sys->level + 1) {
         // A failed write keeps the old file; the course still counts as done.
         write_progress_file(progress_file_name, sys->level + 1);
         sys->clearlevel = sys->level + 1;
@@ -174,10 +215,14 @@ void Play_State::timer(int, Gamesystem* sys) {
 }
 
 void Play_State::end_course(Gamesystem* sys) {
-  const std::int32_t rate = hit_rate(field.hits, shots);
-  const clData record = result_record(stage, rate, platform::to_sjis(rank_title(stage).ranked));
-  sys->score.inputdata(record);
-  sys->score.outputdata();
+  if (keep_results) {
+    const std::int32_t rate = hit_rate(field.hits, shots);
+    const clData record = result_record(stage, rate, platform::to_sjis(rank_title(stage).ranked));
+    sys->score.inputdata(record);
+    sys->score.outputdata();
+  }
+  // After the ranking has taken the result, which decides what is kept.
+  if (listener != nullptr) listener->course_finished(*this);
 }
 
 void Play_State::display(Gamesystem* sys) { draw_frame(sys, nullptr, hud_values(*sys)); }

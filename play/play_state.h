@@ -2,9 +2,11 @@
 // The play scene: one course, stage by stage. Aims with the mouse, fires on
 // the left button, advances the field every tick, and keeps the progress.
 #include <cstdint>
-#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "play/hud.h"
+#include "play/play_listener.h"
 #include "states/state.h"
 #include "world/sniper_field.h"
 #include "world/vectord.h"
@@ -22,6 +24,11 @@ class Play_State final : public State {
  public:
   // Starts (or restarts) the course named by the game system's stagefile.
   void state_init(Gamesystem* sys) override;
+  // Starts the course from the full text of its stage file.
+  void begin_course(const std::string& text, Gamesystem* sys);
+  // Sets the tick counter as a course started later in a process found it:
+  // the next start keeps it rather than setting it to 1.
+  void resume_ticks(std::int32_t tick);
   // A left press fires while bullets are left and the course runs.
   void mouse(int button, int state, int x, int y, Gamesystem* sys) override;
   // Turns the view by 0.2 degrees per pixel and pulls the pointer back.
@@ -45,7 +52,8 @@ class Play_State final : public State {
   // Draws the texts of the frame: the running display or the results.
   void scoredisplay(Gamesystem* sys);
 
-  std::ifstream stagein;
+  std::string course_text;  // the stage file as read when the course started
+  std::istringstream stagein;
   Sniper_Field field;
   VECTORD eye = {0, 6, 0};
   std::int32_t turn = 0;
@@ -57,11 +65,20 @@ class Play_State final : public State {
   std::int32_t ammo = 0;
   std::int32_t stage = 0;
   std::int32_t shots = 0;
+  std::int32_t ticks_played = 0;             // ticks since the course started
+  std::uint32_t start_random_state = 1;      // the random sequence at that start
+  // Off while a recorded run is played back: its end then enters no ranking
+  // and writes no progress.
+  bool keep_results = true;
+  // Told of the course's start, of every input the scene acts on, and of its
+  // end; not owned, may be null.
+  Play_Listener* listener = nullptr;
 
  private:
   void fire();
   void end_course(Gamesystem* sys);
   void draw_frame(Gamesystem* sys, const Figure_Painter* figures, const HudValues& texts);
+  void heard(const replay::Input& input);
 
   bool firstinitfrag = true;  // no course has started yet in this process
   bool pointer_seen = false;  // the first motion event only sets the reference

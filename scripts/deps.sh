@@ -3,7 +3,7 @@
 # skipping those already there. Usage: scripts/deps.sh play|test
 set -euo pipefail
 
-build_pkgs=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev
+build_pkgs=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev zlib1g-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   xfonts-shinonome libfreetype-dev libx11-dev googletest libgtest-dev libbenchmark-dev)
 test_pkgs=(xvfb xdotool x11-utils imagemagick libxtst-dev clang libclang-rt-14-dev llvm)

@@ -14,7 +14,7 @@ build="$root/build-fuzz"
 seconds=${QS_FUZZ_SECONDS:-20}
 runs=${QS_FUZZ_RUNS:-}
 
-targets=(fuzz_stage_reader fuzz_font fuzz_ranking fuzz_progress fuzz_start_prompt fuzz_midi)
+targets=(fuzz_stage_reader fuzz_font fuzz_ranking fuzz_progress fuzz_start_prompt fuzz_midi fuzz_replay)
 [ $# -gt 0 ] && targets=("$@")
 
 cc_path=$(command -v clang) || { echo "fuzz: clang not found (scripts/deps.sh test installs it)" >&2; exit 2; }

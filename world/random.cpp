@@ -15,6 +15,8 @@ int random15() {
 
 void seed_random15(std::uint32_t seed) { state = seed; }
 
+std::uint32_t random15_state() { return state; }
+
 void rand_init() { seed_random15(static_cast<std::uint32_t>(std::time(nullptr))); }
 
 double rand_generate(int max) { return random15() / 32768.0 * max; }

@@ -11,6 +11,10 @@ int random15();
 // the state at program start).
 void seed_random15(std::uint32_t seed);
 
+// The generator state as it stands: seeding with it continues the sequence
+// from here. A replay keeps it to deal the same spreads again.
+std::uint32_t random15_state();
+
 // Seeds from the calendar time. The game never calls it.
 void rand_init();
 

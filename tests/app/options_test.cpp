@@ -63,8 +63,43 @@ TEST(Options, UnknownArgumentsAreOneLineErrors) {
 TEST(Options, UsageNamesEveryOption) {
   std::ostringstream usage;
   print_usage(usage);
-  for (const char* option : {"--help", "--smooth"}) {
+  for (const char* option : {"--help", "--smooth", "--replay FILE", "--verify FILE"}) {
     EXPECT_NE(usage.str().find(option), std::string::npos) << option;
+  }
+}
+
+TEST(Options, ReplayAndVerifyTakeAFileInEitherForm) {
+  const struct {
+    std::vector<const char*> args;
+    const char* replay;
+    const char* verify;
+  } cases[] = {
+      {{"--replay", "run.qsr"}, "run.qsr", ""},
+      {{"--replay=../runs/a b.qsr"}, "../runs/a b.qsr", ""},
+      {{"--verify", "/tmp/x.qsr"}, "", "/tmp/x.qsr"},
+      {{"--verify=--help"}, "", "--help"},
+      {{"--verify", "--replay"}, "", "--replay"},  // the word after the option is its file
+  };
+  for (const auto& c : cases) {
+    const ParsedOptions parsed = parse(c.args);
+    SCOPED_TRACE(c.args[0]);
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.replay_file, c.replay);
+    EXPECT_EQ(parsed.options.verify_file, c.verify);
+    EXPECT_FALSE(parsed.options.help);
+  }
+}
+
+TEST(Options, ReplayAndVerifyErrors) {
+  const std::vector<std::vector<const char*>> bad = {
+      {"--replay"}, {"--verify"}, {"--replay="}, {"--verify", ""},
+      {"--replay", "a.qsr", "--verify", "b.qsr"}, {"--replayx", "a.qsr"},
+  };
+  for (const auto& args : bad) {
+    const ParsedOptions parsed = parse(args);
+    SCOPED_TRACE(args[0]);
+    EXPECT_NE(parsed.error, "");
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
   }
 }
 

@@ -193,8 +193,11 @@ void Marksman::act(Play_State& play, Gamesystem& sys) {
     aim.pitch += (solution.aim.pitch - aim.pitch) * share;
   }
   aim = clamp_aim(Aim{quantised(aim.yaw), quantised(aim.pitch)});
-  play.yaw = aim.yaw;
-  play.pitch = aim.pitch;
+  // The aim turns as the mouse turns it, by whole pixels through the scene,
+  // so that a recording of the run holds every turn.
+  play.turn_view(std::round((aim.yaw - play.yaw) / kDegreesPerPixel),
+                 std::round((aim.pitch - play.pitch) / kDegreesPerPixel));
+  aim = Aim{play.yaw, play.pitch};
 
   if (now_ - last_shot_ < limits_.ticks_between_shots) return;
   const std::int64_t lands = shot_lands(track, aim, limits_.steadiness);
