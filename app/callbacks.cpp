@@ -4,9 +4,11 @@
 
 #include <clocale>
 #include <iostream>
+#include <string>
 
 #include "app/options.h"
 #include "app/sniper_gamesystem.h"
+#include "platform/display.h"
 #include "platform/pointer.h"
 
 void display() {
@@ -43,6 +45,11 @@ int run_game(int argc, char** argv) {
   }
   // Console texts follow the user's locale; nothing else depends on it.
   std::setlocale(LC_CTYPE, "");
+  const std::string no_window = platform::display_problem();
+  if (!no_window.empty()) {
+    std::cerr << "quorrelstead: " << no_window << "\n";
+    return no_display_status;
+  }
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
   // The toolkit sees no arguments: every one was the game's.
