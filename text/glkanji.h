@@ -1,11 +1,18 @@
 #pragma once
 // The bitmap kanji font: a run-length compressed table of square glyphs,
 // drawn as GL bitmaps at pixel positions from the viewport's top-left corner.
+#include <cstddef>
 #include <vector>
 
 #include "text/glyph_slots.h"  // TextCode
 
 namespace qon {
+
+// The largest font file load accepts. The biggest font the game can draw,
+// every JIS character at the largest glyph size, takes under 4.9 MB even
+// stored without compression; a larger file is no font of ours, and since
+// packets expand up to 64 times it could ask for gigabytes.
+inline constexpr std::size_t kMaxFontFileBytes = 5u << 20;
 
 class glKanji {
  public:
@@ -18,7 +25,8 @@ class glKanji {
   // Forgets the glyph geometry (size, charBytes, charCount).
   void init();
   // Replaces the glyphs with those of a font file. False, with the font
-  // empty, when the file cannot be read or is no font; a null name changes
+  // empty, when the file cannot be read, is larger than kMaxFontFileBytes or
+  // is no font; a null name changes
   // nothing. A file cut off inside a packet keeps its complete packets.
   bool load(const char* filename);
   // Glyph index, unchecked: callers pass indices below charCount.
