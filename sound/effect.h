@@ -3,7 +3,7 @@
 // effect sounds at a time; a new one cuts off the one still playing.
 
 // Plays the named effect once, without waiting. A file that cannot be read
-// plays nothing. The first call opens the audio device if nothing has opened
+// plays silence in its place: the effect still sounding stops. The first call opens the audio device if nothing has opened
 // it yet and no other sink has been chosen.
 void play_effect(const char* file);
 
