@@ -18,3 +18,8 @@ class EffectSink {
 // Installs a sink (not owned) and returns the previous one; null silences.
 // A sink chosen here stays in place when the audio device opens later.
 EffectSink* set_effect_sink(EffectSink* sink);
+// Whether a sink, or silence, has been chosen with set_effect_sink.
+bool effect_sink_chosen();
+// Forgets that choice, as if none had been made: effects go to the audio
+// device's sink again, and the first one opens the device if nothing has.
+void reset_effect_sink();
