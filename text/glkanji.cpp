@@ -40,7 +40,9 @@ unsigned char* glKanji::getChar(int index) {
 }
 
 void glKanji::print(int x, int y, const char* str) {
-  if (str == nullptr || data.empty()) return;
+  if (str == nullptr) return;
+  if (observer != nullptr) observer->printed(str);
+  if (data.empty()) return;
   const MatrixSaver modelview(GL_MODELVIEW_MATRIX);
   const MatrixSaver projection(GL_PROJECTION_MATRIX);
   const ScreenMatrix screen;

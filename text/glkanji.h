@@ -14,6 +14,14 @@ namespace qon {
 // packets expand up to 64 times it could ask for gigabytes.
 inline constexpr std::size_t kMaxFontFileBytes = 5u << 20;
 
+// Sees every string a font is asked to print, whether or not it has glyphs
+// to draw it with: what the game shows, for tests that need no window.
+class PrintObserver {
+ public:
+  virtual ~PrintObserver() = default;
+  virtual void printed(const char* str) = 0;
+};
+
 class glKanji {
  public:
   // An empty font that reads strings in encoding _code (see TextCode in
@@ -33,7 +41,8 @@ class glKanji {
   unsigned char* getChar(int index);
   // Draws str with its top-left corner at (x, y) viewport pixels, y down,
   // in the current raster colour. Leaves GL_UNPACK_ALIGNMENT at 1 and the
-  // modelview matrix mode selected; both matrices are restored.
+  // modelview matrix mode selected; both matrices are restored. The observer,
+  // if any, sees str first.
   void print(int x, int y, const char* str);
 
   int size = 0;       // glyph width and height in pixels
@@ -41,6 +50,7 @@ class glKanji {
   int charCount = 0;  // whole glyphs in data
   int code;
   std::vector<unsigned char> data;  // glyph 0 first, charBytes each
+  PrintObserver* observer = nullptr;  // not owned
 };
 
 }  // namespace qon
