@@ -161,4 +161,29 @@ TEST(SoundOutput, AnEffectThatCannotBeLoadedCutsOffTheOneStillSounding) {
   }
 }
 
+TEST(SoundOutput, PlayAfterThePieceHasEndedStartsItAgainFromItsBeginning) {
+  // The game's own path: the music is started again long after it ended.
+  SoundFiles files;
+  const std::string capture_file = files.path("capture.raw");
+  const std::string clicks = files.clicks("clicks.mid", 0.4);  // ends 1 s after its second click
+  int rate = 0, channels = 0;
+  ASSERT_TRUE(open_capturing(capture_file, rate, channels));
+
+  music bgm;
+  ASSERT_EQ(bgm.Init(2, clicks.c_str()), 1);
+  wait(100);
+  EXPECT_EQ(bgm.Play(), 1);
+  wait(1800);  // the piece is over after 1.4 s
+  EXPECT_EQ(bgm.Play(), 1);
+  wait(800);
+  bgm.Term();
+  sound::close_audio();
+
+  const std::vector<Burst> bursts = read_capture(capture_file, rate, channels).bursts();
+  ASSERT_EQ(bursts.size(), 4u) << "two clicks, then both again; heard:" << ::testing::PrintToString(bursts);
+  EXPECT_NEAR(bursts[1].start - bursts[0].start, 0.4, 0.003);
+  EXPECT_NEAR(bursts[2].start - bursts[0].start, 1.8, 0.2) << "the second play came after the end";
+  EXPECT_NEAR(bursts[3].start - bursts[2].start, 0.4, 0.003) << "and began exactly at position 0";
+}
+
 }  // namespace
