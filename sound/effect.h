@@ -3,8 +3,9 @@
 // effect sounds at a time; a new one cuts off the one still playing.
 
 // Plays the named effect once, without waiting. A file that cannot be read
-// plays silence in its place: the effect still sounding stops. The first call opens the audio device if nothing has opened
-// it yet and no other sink has been chosen.
+// plays silence in its place: the effect still sounding stops. The first
+// call opens the audio device if nothing has opened it yet and no other sink
+// has been chosen.
 void play_effect(const char* file);
 
 // Where effects go. The audio device installs its own sink when it opens;
