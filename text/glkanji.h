@@ -34,8 +34,8 @@ class glKanji {
   void init();
   // Replaces the glyphs with those of a font file. False, with the font
   // empty, when the file cannot be read, is larger than kMaxFontFileBytes or
-  // is no font; a null name changes
-  // nothing. A file cut off inside a packet keeps its complete packets.
+  // is no font; a null name changes nothing. A file cut off inside a packet
+  // keeps its complete packets.
   bool load(const char* filename);
   // Glyph index, unchecked: callers pass indices below charCount.
   unsigned char* getChar(int index);
