@@ -4,11 +4,13 @@
 
 #include <clocale>
 #include <iostream>
+#include <string>
 
 #include "app/options.h"
 #include "app/smooth_frames.h"
 #include "app/replay_commands.h"
 #include "app/sniper_gamesystem.h"
+#include "platform/display.h"
 #include "platform/pointer.h"
 
 void display() {
@@ -55,6 +57,11 @@ int run_game(int argc, char** argv) {
   replay::Replay watched;
   const bool watching = !parsed.options.replay_file.empty();
   if (watching && !load_replay(parsed.options.replay_file, watched, std::cerr)) return bad_replay_status;
+  const std::string no_window = platform::display_problem();
+  if (!no_window.empty()) {
+    std::cerr << "quorrelstead: " << no_window << "\n";
+    return no_display_status;
+  }
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
   // The toolkit sees no arguments: every one was the game's.

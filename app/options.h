@@ -26,3 +26,5 @@ void print_usage(std::ostream& out);
 
 // Status of a command line that cannot be run.
 inline constexpr int usage_error_status = 2;
+// Status when there is no display to open the window on: the toolkit's own.
+inline constexpr int no_display_status = 1;

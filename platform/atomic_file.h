@@ -8,6 +8,8 @@ namespace platform {
 
 // Writes contents to a temporary file beside path, flushes it to the disk and
 // renames it over path. Returns false, leaving path untouched, on any failure.
+// A file replaced keeps its permissions; a new one gets those the user's umask
+// leaves of read and write for all, as files other programs create do.
 bool write_file_atomically(const std::string& path, std::string_view contents);
 
 }  // namespace platform

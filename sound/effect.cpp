@@ -25,6 +25,13 @@ EffectSink* set_effect_sink(EffectSink* sink) {
   return previous;
 }
 
+bool effect_sink_chosen() { return g_other_chosen; }
+
+void reset_effect_sink() {
+  g_sink = g_device_sink;
+  g_other_chosen = false;
+}
+
 namespace sound {
 
 void offer_effect_sink(EffectSink* sink) {

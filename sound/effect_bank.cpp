@@ -8,7 +8,13 @@ void EffectBank::preload(const char* file) { chunk(file); }
 
 void EffectBank::play(const char* file) {
   if (file == nullptr) return;
-  if (const ChunkPtr& effect = chunk(file)) Mix_PlayChannel(channel_, effect.get(), 0);
+  if (const ChunkPtr& effect = chunk(file)) {
+    Mix_PlayChannel(channel_, effect.get(), 0);
+  } else {
+    // A missing effect sounds as silence, and like any effect it cuts off
+    // the one still playing.
+    Mix_HaltChannel(channel_);
+  }
 }
 
 const ChunkPtr& EffectBank::chunk(const char* file) {

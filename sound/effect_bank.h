@@ -18,8 +18,8 @@ class EffectBank final : public EffectSink {
 
   // Decodes a file now so that playing it later reads nothing from disk.
   void preload(const char* file);
-  // Starts the effect; a file that cannot be loaded plays nothing (and is
-  // not looked for again).
+  // Starts the effect; a file that cannot be loaded plays silence, which
+  // cuts off the effect still sounding (and is not looked for again).
   void play(const char* file) override;
 
  private:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sound/file_bytes.h"
+#include "platform/file_bytes.h"
 
 namespace sound {
 namespace {
@@ -251,7 +251,7 @@ std::optional<MidiSong> parse_midi(const std::uint8_t* data, std::size_t size) {
 }
 
 std::optional<MidiSong> load_midi(const char* path) {
-  const auto bytes = read_file(path, kMaxFileBytes);
+  const auto bytes = platform::read_file(path, kMaxFileBytes);
   if (!bytes) return std::nullopt;
   return parse_midi(bytes->data(), bytes->size());
 }

@@ -2,12 +2,23 @@
 
 #include <SDL_mixer.h>
 
+#include <atomic>
+
 #include "sound/midi_file.h"
 
 namespace sound {
 namespace {
 
 constexpr int kMidiDevice = 2;
+
+// Numbered across every player of the process: a new device's first piece
+// must not take the identifier of the old device's.
+std::uint32_t next_piece_id() {
+  static std::atomic<std::uint32_t> last{0};
+  std::uint32_t id = ++last;
+  if (id == 0) id = ++last;  // 0 means "nothing open"
+  return id;
+}
 
 void SDLCALL render_midi(void* synth, Uint8* stream, int bytes) {
   auto* const midi = static_cast<MidiSynth*>(synth);
@@ -39,8 +50,7 @@ std::uint32_t MusicPlayer::open(int type, const char* file) {
     if (!wave_) return 0;
     midi_ = false;
   }
-  if (++last_id_ == 0) ++last_id_;  // 0 means "nothing open"
-  current_ = last_id_;
+  current_ = next_piece_id();
   return current_;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The one piece of background music the audio device plays: MIDI through our
 // own synthesiser on the mixer's music hook, or a wave file on a mixer
-// channel of its own. Each opened piece gets a fresh identifier, so a stale
-// one held by a closed player can never reach a newer piece.
+// channel of its own. Each opened piece gets an identifier never given before
+// in the process, so a stale one, held from a piece since closed or from a
+// device since closed and opened again, can never reach a newer piece.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -40,7 +41,6 @@ class MusicPlayer {
   ChunkPtr wave_;
   bool midi_ = false;
   std::uint32_t current_ = 0;
-  std::uint32_t last_id_ = 0;
 };
 
 }  // namespace sound

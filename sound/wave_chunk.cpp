@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sound/file_bytes.h"
+#include "platform/file_bytes.h"
 
 namespace sound {
 namespace {
@@ -23,7 +23,7 @@ bool is_riff_wave(const std::vector<std::uint8_t>& bytes) {
 ChunkPtr load_wave(const char* path) {
   // The mixer would also decode other formats (a MIDI file, say, rendered
   // whole in one go); a wave device plays wave files only.
-  const auto bytes = read_file(path, kMaxWaveBytes);
+  const auto bytes = platform::read_file(path, kMaxWaveBytes);
   if (!bytes || !is_riff_wave(*bytes)) return nullptr;
   SDL_RWops* stream = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
   if (stream == nullptr) return nullptr;

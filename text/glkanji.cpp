@@ -2,36 +2,12 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-#include <memory>
-
+#include "platform/file_bytes.h"
 #include "text/font_format.h"
 #include "text/glyph_slots.h"
 #include "text/screen_matrix.h"
 
 namespace qon {
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-bool read_file(const char* filename, std::vector<unsigned char>& bytes) {
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(filename, "rb"));
-  if (!file) return false;
-  constexpr std::size_t kChunk = 1 << 16;
-  std::size_t used = 0;
-  for (;;) {
-    bytes.resize(used + kChunk);
-    const std::size_t got = std::fread(bytes.data() + used, 1, kChunk, file.get());
-    used += got;
-    if (got < kChunk) break;
-  }
-  bytes.resize(used);
-  return !std::ferror(file.get());
-}
-
-}  // namespace
 
 glKanji::glKanji(int _code) : code(_code) { init(); }
 
@@ -47,9 +23,9 @@ bool glKanji::load(const char* filename) {
   if (filename == nullptr) return false;
   data.clear();
   init();
-  std::vector<unsigned char> file;
+  const auto file = platform::read_file(filename, kMaxFontFileBytes);
   int glyph_size = 0;
-  if (!read_file(filename, file) || !decode_font(file.data(), file.size(), glyph_size, data)) {
+  if (!file || !decode_font(file->data(), file->size(), glyph_size, data)) {
     data.clear();
     return false;
   }
@@ -64,7 +40,9 @@ unsigned char* glKanji::getChar(int index) {
 }
 
 void glKanji::print(int x, int y, const char* str) {
-  if (str == nullptr || data.empty()) return;
+  if (str == nullptr) return;
+  if (observer != nullptr) observer->printed(str);
+  if (data.empty()) return;
   const MatrixSaver modelview(GL_MODELVIEW_MATRIX);
   const MatrixSaver projection(GL_PROJECTION_MATRIX);
   const ScreenMatrix screen;

@@ -16,6 +16,7 @@ class Scene final : public State {};
 class Resize : public testing::Test {
  protected:
   static void SetUpTestSuite() {
+    if (!display_available()) return;
     int argc = 1;
     char name[] = "resize_test";
     char* argv[] = {name, nullptr};
@@ -25,6 +26,9 @@ class Resize : public testing::Test {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("resize test");
     platform::set_pointer_backend(&platform::glut_pointer_backend());
+  }
+  void SetUp() override {
+    if (!display_available()) GTEST_SKIP() << kNoDisplayReason;
   }
   TestSystem sys;
   Scene scene;

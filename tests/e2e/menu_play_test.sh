@@ -28,6 +28,31 @@ key q
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "q in play ended with status $STATUS"
 
+# The progress file is read on the way to the menu: each course it unlocks is
+# offered. A text is there when its row has dark pixels.
+drawn() {
+  local dark
+  dark=$(convert "$SANDBOX/$3.png" -crop "80x1+$1+$2" -depth 8 txt:- |
+    awk 'NR > 1 { split($2, c, /[(,]/); if (int(c[2]) < 64) n++ } END { print n + 0 }')
+  [ "$dark" -gt 3 ]
+}
+# progress, then whether Advanced, Sniper and Extreme are offered
+for row in "0 no no no" "1 yes no no" "2 yes yes no" "3 yes yes yes"; do
+  read -r progress advanced sniper extreme <<<"$row"
+  rm -f "$SANDBOX/stdin"
+  printf '%s' "$progress" >"$SANDBOX/data.dat"
+  start_to_menu
+  shot "progress$progress"
+  for course in "Advanced 300 218 $advanced" "Sniper 214 268 $sniper" "Extreme 300 268 $extreme"; do
+    read -r name x y offered <<<"$course"
+    if drawn "$x" "$y" "progress$progress"; then seen=yes; else seen=no; fi
+    [ "$seen" = "$offered" ] || fail "with progress $progress, $name offered: $seen"
+  done
+  key q
+  wait_exit 10
+done
+rm -f "$SANDBOX/data.dat"
+
 # Every quit key, from the menu and from play.
 for where in menu play; do
   for quit in Escape Q q; do

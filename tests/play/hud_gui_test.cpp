@@ -13,7 +13,7 @@ class TestSystem final : public Gamesystem {};
 class HudFrame : public testing::Test {
  protected:
   void SetUp() override {
-    open_game_window("hud test");
+    if (!open_game_window("hud test")) GTEST_SKIP() << kNoDisplayReason;
     load_block_font(sys.kanji);
     play.resize(600, 600, &sys);
     play.field.lives = 5;

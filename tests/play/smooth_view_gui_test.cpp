@@ -33,7 +33,7 @@ class SmoothFrame : public PlayTest {
  protected:
   void SetUp() override {
     PlayTest::SetUp();
-    if (!open_game_window("smooth view test")) GTEST_SKIP() << "no display";
+    if (!open_game_window("smooth view test")) GTEST_SKIP() << kNoDisplayReason;
     load_block_font(sys.kanji);
     play.resize(600, 600, &sys);
     seed_random15(1);

@@ -7,6 +7,7 @@
 #include "sound/audio.h"
 #include "sound/effect.h"
 #include "sound/music.h"
+#include "sound/music_player.h"
 #include "tests/sound/sound_files.h"
 #include "tests/support/recorders.h"
 
@@ -15,7 +16,10 @@ namespace {
 class MusicPlayer : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
-  void TearDown() override { sound::close_audio(); }
+  void TearDown() override {
+    sound::close_audio();
+    reset_effect_sink();
+  }
 
   SoundFiles files;
   const std::string wave = files.tone("tone.wav", 0.2, 440.0);
@@ -88,6 +92,81 @@ TEST_F(MusicPlayer, OpeningTheDeviceLeavesAnInstalledEffectSinkInPlace) {
   ASSERT_TRUE(sound::audio_is_open());
   play_effect("shot.wav");
   EXPECT_EQ(recorder.played, std::vector<std::string>{"shot.wav"});
+}
+
+TEST_F(MusicPlayer, AStalePieceFromAClosedDeviceCannotReachTheNewDevicesPiece) {
+  const struct {
+    const char* what;
+    int (*act)(music&);
+  } stale_calls[] = {
+      {"Play", [](music& m) { return m.Play(); }},
+      {"Term", [](music& m) {
+         m.Term();
+         return 0;
+       }},
+  };
+  for (const auto& call : stale_calls) {
+    SCOPED_TRACE(call.what);
+    music stale;
+    ASSERT_EQ(stale.Init(2, midi.c_str()), 1);
+    sound::close_audio();
+    music fresh;
+    ASSERT_EQ(fresh.Init(2, midi.c_str()), 1) << "the device opens again";
+    EXPECT_NE(fresh.DeviceID, stale.DeviceID);
+    EXPECT_EQ(call.act(stale), 0);
+    EXPECT_EQ(stale.IsOpen, 0);
+    ASSERT_NE(sound::music_player(), nullptr);
+    EXPECT_TRUE(sound::music_player()->is_open(fresh.DeviceID)) << "the new piece is still open";
+    EXPECT_EQ(fresh.Play(), 1);
+    fresh.Term();
+    sound::close_audio();
+  }
+}
+
+TEST_F(MusicPlayer, OnceAChosenSinkIsUndoneTheFirstEffectOpensTheDevice) {
+  const struct {
+    const char* what;
+    void (*choose_and_undo)();
+  } cases[] = {
+      {"a recorder come and gone", [] {
+         EffectRecorder recorder;
+         play_effect("shot.wav");
+       }},
+      {"silence chosen, then reset", [] {
+         set_effect_sink(nullptr);
+         play_effect("shot.wav");
+         reset_effect_sink();
+       }},
+      {"two recorders, one inside the other", [] {
+         EffectRecorder outer;
+         {
+           EffectRecorder inner;
+           play_effect("shot.wav");
+           EXPECT_TRUE(outer.played.empty());
+         }
+         play_effect("shot.wav");
+         EXPECT_EQ(outer.played.size(), 1u) << "the inner one put the outer one back";
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    sound::close_audio();
+    c.choose_and_undo();
+    EXPECT_FALSE(sound::audio_is_open()) << "a chosen sink keeps effects from opening the device";
+    EXPECT_FALSE(effect_sink_chosen());
+    play_effect("shot.wav");
+    EXPECT_TRUE(sound::audio_is_open());
+  }
+}
+
+TEST_F(MusicPlayer, ResetPutsTheOpenDevicesOwnSinkBack) {
+  ASSERT_TRUE(sound::open_audio());
+  EffectSink* const device = set_effect_sink(nullptr);
+  ASSERT_NE(device, nullptr) << "the device's sink was in place";
+  EXPECT_TRUE(effect_sink_chosen());
+  reset_effect_sink();
+  EXPECT_FALSE(effect_sink_chosen());
+  EXPECT_EQ(set_effect_sink(nullptr), device);
 }
 
 }  // namespace

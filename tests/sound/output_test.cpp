@@ -116,4 +116,74 @@ TEST(SoundOutput, EffectsCutEachOtherOffAndMusicRestartsFromItsStart) {
   EXPECT_NEAR(bursts[3].start - bursts[2].start, 0.6, 0.003) << "the restart began exactly at position 0";
 }
 
+// Opens the device on SDL's disk driver, writing what it plays to the capture
+// file; rate and channels are what the device settled on.
+bool open_capturing(const std::string& capture_file, int& rate, int& channels) {
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", capture_file.c_str(), 1);
+  if (!sound::open_audio()) return false;
+  Uint16 format = 0;
+  return Mix_QuerySpec(&rate, &format, &channels) != 0 && format == AUDIO_S16LSB && channels >= 1 &&
+         channels <= 8;
+}
+
+TEST(SoundOutput, AnEffectThatCannotBeLoadedCutsOffTheOneStillSounding) {
+  SoundFiles files;
+  const std::string capture_file = files.path("capture.raw");
+  const std::string long_tone = files.tone("long.wav", 1.5, 440.0);
+  const struct {
+    const char* what;
+    std::string file;
+  } silences[] = {
+      {"a missing file", files.path("missing.wav")},
+      {"a file that is no wave", files.write("garbage.wav", "RIFF, but nothing of a wave after it")},
+      {"the missing file again, now known to be missing", files.path("missing.wav")},
+  };
+  int rate = 0, channels = 0;
+  ASSERT_TRUE(open_capturing(capture_file, rate, channels));
+
+  wait(100);
+  for (const auto& silence : silences) {
+    play_effect(long_tone.c_str());
+    wait(200);
+    play_effect(silence.file.c_str());
+    wait(500);
+  }
+  sound::close_audio();
+
+  const std::vector<Burst> bursts = read_capture(capture_file, rate, channels).bursts();
+  ASSERT_EQ(bursts.size(), 3u) << "the long effect three times, each cut off; heard:"
+                               << ::testing::PrintToString(bursts);
+  for (std::size_t i = 0; i < bursts.size(); ++i) {
+    SCOPED_TRACE(silences[i].what);
+    EXPECT_GT(bursts[i].end - bursts[i].start, 0.1) << "the long effect sounded";
+    EXPECT_LT(bursts[i].end - bursts[i].start, 0.45) << "and was cut off, not left to play its 1.5 s";
+  }
+}
+
+TEST(SoundOutput, PlayAfterThePieceHasEndedStartsItAgainFromItsBeginning) {
+  // The game's own path: the music is started again long after it ended.
+  SoundFiles files;
+  const std::string capture_file = files.path("capture.raw");
+  const std::string clicks = files.clicks("clicks.mid", 0.4);  // ends 1 s after its second click
+  int rate = 0, channels = 0;
+  ASSERT_TRUE(open_capturing(capture_file, rate, channels));
+
+  music bgm;
+  ASSERT_EQ(bgm.Init(2, clicks.c_str()), 1);
+  wait(100);
+  EXPECT_EQ(bgm.Play(), 1);
+  wait(1800);  // the piece is over after 1.4 s
+  EXPECT_EQ(bgm.Play(), 1);
+  wait(800);
+  bgm.Term();
+  sound::close_audio();
+
+  const std::vector<Burst> bursts = read_capture(capture_file, rate, channels).bursts();
+  ASSERT_EQ(bursts.size(), 4u) << "two clicks, then both again; heard:" << ::testing::PrintToString(bursts);
+  EXPECT_NEAR(bursts[1].start - bursts[0].start, 0.4, 0.003);
+  EXPECT_NEAR(bursts[2].start - bursts[0].start, 1.8, 0.2) << "the second play came after the end";
+  EXPECT_NEAR(bursts[3].start - bursts[2].start, 0.4, 0.003) << "and began exactly at position 0";
+}
+
 }  // namespace

@@ -1,7 +1,13 @@
 #include "tests/support/recorders.h"
 
-EffectRecorder::EffectRecorder() : previous_(set_effect_sink(this)) {}
-EffectRecorder::~EffectRecorder() { set_effect_sink(previous_); }
+EffectRecorder::EffectRecorder() : chosen_before_(effect_sink_chosen()), previous_(set_effect_sink(this)) {}
+EffectRecorder::~EffectRecorder() {
+  if (chosen_before_) {
+    set_effect_sink(previous_);
+  } else {
+    reset_effect_sink();
+  }
+}
 void EffectRecorder::play(const char* file) { played.emplace_back(file); }
 
 PointerRecorder::PointerRecorder(int origin_x, int origin_y)

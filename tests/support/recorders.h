@@ -8,7 +8,7 @@
 #include "platform/pointer.h"
 #include "sound/effect.h"
 
-// Records every effect while it is alive.
+// Records every effect while it is alive, then puts back the choice it found.
 class EffectRecorder final : public EffectSink {
  public:
   EffectRecorder();
@@ -17,6 +17,7 @@ class EffectRecorder final : public EffectSink {
   std::vector<std::string> played;
 
  private:
+  bool chosen_before_;
   EffectSink* previous_;
 };
 

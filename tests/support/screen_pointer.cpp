@@ -15,8 +15,11 @@ bool pointer_on_screen(int& x, int& y) {
 }
 
 bool display_available() {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return false;
-  XCloseDisplay(display);
-  return true;
+  static const bool available = [] {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return false;
+    XCloseDisplay(display);
+    return true;
+  }();
+  return available;
 }

@@ -87,6 +87,58 @@ TEST_F(FontLoad, BadOrMissingFileLeavesTheFontEmpty) {
   EXPECT_TRUE(font.data.empty());
 }
 
+// Literal packets of 128 bytes, which decode to almost as many bytes as they
+// take, filling a file of exactly the given size.
+Bytes literal_font(std::size_t file_size) {
+  Bytes file = {16, 0, 0, 0};
+  while (file.size() < file_size) {
+    file.push_back(127);
+    for (int i = 0; i < 128; ++i) file.push_back(static_cast<unsigned char>(i));
+  }
+  file.resize(file_size);
+  return file;
+}
+
+TEST_F(FontLoad, AFileOverTheSizeCapIsABadFont) {
+  const struct {
+    std::size_t file_size;
+    bool loads;
+  } cases[] = {
+      {qon::kMaxFontFileBytes - 1, true},
+      {qon::kMaxFontFileBytes, true},
+      {qon::kMaxFontFileBytes + 1, false},
+      {qon::kMaxFontFileBytes + 200000, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file_size);
+    qon::glKanji font(qon::kShiftJis);
+    load_good(font);
+    const std::string path = write("capped", literal_font(c.file_size));
+    EXPECT_EQ(font.load(path.c_str()), c.loads);
+    if (c.loads) {
+      // Whole packets only: the last one is cut off by the file's end.
+      const std::size_t packets = (c.file_size - 4) / 129;
+      EXPECT_EQ(font.data.size(), packets * 128);
+      EXPECT_EQ(font.charCount, static_cast<int>(packets * 128 / 32));
+    } else {
+      EXPECT_EQ(font.size, 0);
+      EXPECT_EQ(font.charCount, 0);
+      EXPECT_TRUE(font.data.empty());
+    }
+  }
+}
+
+TEST_F(FontLoad, TheShippedFontIsWellUnderTheCap) {
+  qon::glKanji font(QS_FONT_FILE, qon::kShiftJis);
+  EXPECT_GT(font.charCount, 0);
+  std::FILE* f = std::fopen(QS_FONT_FILE, "rb");
+  ASSERT_NE(f, nullptr);
+  std::fseek(f, 0, SEEK_END);
+  const long size = std::ftell(f);
+  std::fclose(f);
+  EXPECT_LT(static_cast<std::size_t>(size) * 4, qon::kMaxFontFileBytes);
+}
+
 TEST_F(FontLoad, NullNameChangesNothing) {
   qon::glKanji font(qon::kShiftJis);
   load_good(font);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include "sound/effect.h"
+#include "tests/support/recorders.h"
 #include "tools/course_prover/course_run.h"
 #include "tools/course_prover/proof.h"
 
@@ -79,6 +81,19 @@ TEST(Marksman, LeadsItsTargetsSoThatEveryShotHits) {
   EXPECT_EQ(result.stages[0].shots, 3);
   EXPECT_EQ(result.stages[0].escapes, 0);
   EXPECT_EQ(result.stages[0].granted, 10);
+}
+
+TEST(Marksman, PlaysInSilenceAndLeavesTheEffectSinkAsItFoundIt) {
+  const Course c = course_of({stage(10, {kCrossing})});
+  ASSERT_FALSE(effect_sink_chosen());
+  ASSERT_TRUE(play(c, HumanLimits{}).all_clear);
+  EXPECT_FALSE(effect_sink_chosen()) << "no sink chosen before, none after";
+
+  EffectRecorder recorder;
+  ASSERT_TRUE(play(c, HumanLimits{}).all_clear);
+  EXPECT_TRUE(recorder.played.empty()) << "the course was played in silence";
+  play_effect("shot.wav");
+  EXPECT_EQ(recorder.played, std::vector<std::string>{"shot.wav"}) << "the recorder is back in place";
 }
 
 TEST(Marksman, GivesThreeShotsToAThreeHitFigureAndCarriesBulletsOver) {

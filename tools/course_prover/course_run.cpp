@@ -12,12 +12,19 @@ class HeadlessSystem final : public Gamesystem {};
 // Effects stay silent while a course is played, and come back after.
 class SilentEffects {
  public:
-  SilentEffects() : previous_(set_effect_sink(nullptr)) {}
-  ~SilentEffects() { set_effect_sink(previous_); }
+  SilentEffects() : chosen_before_(effect_sink_chosen()), previous_(set_effect_sink(nullptr)) {}
+  ~SilentEffects() {
+    if (chosen_before_) {
+      set_effect_sink(previous_);
+    } else {
+      reset_effect_sink();
+    }
+  }
   SilentEffects(const SilentEffects&) = delete;
   SilentEffects& operator=(const SilentEffects&) = delete;
 
  private:
+  bool chosen_before_;
   EffectSink* previous_;
 };
 

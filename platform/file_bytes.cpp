@@ -1,9 +1,9 @@
-#include "sound/file_bytes.h"
+#include "platform/file_bytes.h"
 
 #include <cstdio>
 #include <memory>
 
-namespace sound {
+namespace platform {
 
 std::optional<std::vector<std::uint8_t>> read_file(const char* path, std::size_t limit) {
   if (path == nullptr) return std::nullopt;
@@ -24,4 +24,4 @@ std::optional<std::vector<std::uint8_t>> read_file(const char* path, std::size_t
   return bytes;
 }
 
-}  // namespace sound
+}  // namespace platform
