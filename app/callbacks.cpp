@@ -26,6 +26,7 @@ void timer(int value) {
   // Once the window is closed a tick can still come before the main loop
   // returns; with no window there is nothing left to run or to redraw.
   if (glutGetWindow() == 0) return;
+  platform::pointer_poll();
   sys.timer(value);
   glutPostRedisplay();
   glutTimerFunc(100, timer, 0);
@@ -52,7 +53,7 @@ int run_game(int argc, char** argv) {
   glutCreateWindow("Quorrelstead");
   // Closing the window returns from the main loop, so the ending below runs.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
-  platform::set_pointer_backend(&platform::glut_pointer_backend());
+  platform::set_pointer_backend(&platform::glut_pointer_backend(parsed.options.raw_motion));
   glutDisplayFunc(display);
   glutReshapeFunc(resize);
   glutKeyboardFunc(keyboard);
@@ -64,6 +65,8 @@ int run_game(int argc, char** argv) {
   glutTimerFunc(100, timer, 0);
   sys.init();
   glutMainLoop();
+  // The toolkit has closed its connection to the window system.
+  platform::set_pointer_backend(nullptr);
   sys.end();
   return 0;
 }

@@ -9,6 +9,8 @@ ParsedOptions parse_options(int argc, const char* const* argv) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       parsed.options.help = true;
+    } else if (arg == "--no-raw-motion") {
+      parsed.options.raw_motion = false;
     } else {
       parsed.error = "unknown option '" + std::string(arg) + "' (see --help)";
       return parsed;
@@ -23,5 +25,8 @@ void print_usage(std::ostream& out) {
          "game asks on the console whether to start, then opens its window.\n"
          "\n"
          "Options:\n"
-         "  -h, --help          show this text and exit\n";
+         "  -h, --help          show this text and exit\n"
+         "      --no-raw-motion aim from pointer positions, pulling the pointer back\n"
+         "                      to the middle after every move, instead of from the\n"
+         "                      mouse's raw motion\n";
 }

@@ -5,6 +5,9 @@
 
 struct Options {
   bool help = false;
+  // Aim from XInput2 raw motion where the server has it; when false, from
+  // pointer positions and the warps that pull the pointer back.
+  bool raw_motion = true;
 };
 
 struct ParsedOptions {
