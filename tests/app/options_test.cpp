@@ -16,6 +16,17 @@ TEST(Options, NoArgumentsStartTheGameAsUsual) {
   const ParsedOptions parsed = parse({});
   EXPECT_TRUE(parsed.error.empty());
   EXPECT_FALSE(parsed.options.help);
+  EXPECT_TRUE(parsed.options.raw_motion);
+}
+
+TEST(Options, RawMotionCanBeTurnedOff) {
+  const ParsedOptions parsed = parse({"--no-raw-motion"});
+  EXPECT_TRUE(parsed.error.empty());
+  EXPECT_FALSE(parsed.options.raw_motion);
+  EXPECT_FALSE(parsed.options.help);
+  const ParsedOptions both = parse({"--no-raw-motion", "--help"});
+  EXPECT_FALSE(both.options.raw_motion);
+  EXPECT_TRUE(both.options.help);
 }
 
 TEST(Options, HelpInEitherSpelling) {
@@ -24,7 +35,7 @@ TEST(Options, HelpInEitherSpelling) {
 }
 
 TEST(Options, UnknownArgumentsAreOneLineErrors) {
-  for (const char* bad : {"--bogus", "-display", "file.txt", "--help=1", ""}) {
+  for (const char* bad : {"--bogus", "-display", "file.txt", "--help=1", "", "--no-raw-motion=1", "--raw-motion"}) {
     const ParsedOptions parsed = parse({bad});
     SCOPED_TRACE(bad);
     EXPECT_NE(parsed.error.find('\'' + std::string(bad) + '\''), std::string::npos);
@@ -35,7 +46,9 @@ TEST(Options, UnknownArgumentsAreOneLineErrors) {
 TEST(Options, UsageNamesEveryOption) {
   std::ostringstream usage;
   print_usage(usage);
-  EXPECT_NE(usage.str().find("--help"), std::string::npos);
+  for (const char* option : {"--help", "--no-raw-motion"}) {
+    EXPECT_NE(usage.str().find(option), std::string::npos) << option;
+  }
 }
 
 }  // namespace
