@@ -52,8 +52,8 @@ start_weston() {
   mkdir -p "$WORK/runtime" && chmod 700 "$WORK/runtime"
   : >"$WORK/weston.log"
   DISPLAY=$OUTER XDG_RUNTIME_DIR=$WORK/runtime weston --backend=x11-backend.so --use-pixman \
-    --xwayland --socket="qs-wayland-$$" --width=760 --height=700 --scale="$scale" \
-    --log="$WORK/weston.log" >/dev/null 2>&1 &
+    --xwayland --socket="qs-wayland-$$-$scale" --width=760 --height=700 --scale="$scale" \
+    --log="$WORK/weston.log" >/dev/null 2>"$WORK/weston.err" &
   WESTON_PID=$!
   XWL=
   for i in $(seq 1 100); do
@@ -62,7 +62,13 @@ start_weston() {
     kill -0 "$WESTON_PID" 2>/dev/null || break
     sleep 0.1
   done
-  [ -n "$XWL" ] || skip "weston did not start: $(tail -n 3 "$WORK/weston.log" | tr '\n' ' ')"
+  [ -n "$XWL" ] || skip "weston did not start: $(cat "$WORK/weston.log" "$WORK/weston.err" | tail -n 3 | tr '\n' ' ')"
+  # Xwayland starts when the first X program connects.
+  for i in $(seq 1 100); do
+    xdpyinfo -display "$XWL" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  skip "weston's Xwayland did not start: $(tail -n 3 "$WORK/weston.log" | tr '\n' ' ')"
 }
 
 stop_weston() {
