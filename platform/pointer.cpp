@@ -43,6 +43,10 @@ void pointer_poll() {
   if (current_backend != nullptr) current_backend->poll();
 }
 
+void pointer_give_up_raw_motion() {
+  if (current_backend != nullptr) current_backend->give_up_raw_motion();
+}
+
 void pointer_warp(int x, int y) {
   if (current_backend == nullptr) return;
   if (pending_warps.size() == max_pending_warps) pending_warps.erase(pending_warps.begin());

@@ -31,6 +31,9 @@ class PointerBackend {
   virtual void confine(bool /*on*/) {}
   // Reads what the window system has sent; called on every tick.
   virtual void poll() {}
+  // The pointer moves without raw motion (a tablet, a virtual machine's
+  // absolute pointer): from now on aim from positions and warp echoes.
+  virtual void give_up_raw_motion() {}
 };
 
 // Installs a backend (not owned) and returns the previous one. With none
@@ -48,6 +51,7 @@ bool pointer_reports_motion();
 std::vector<PointerMotion> pointer_take_motion();
 void pointer_confine(bool on);
 void pointer_poll();
+void pointer_give_up_raw_motion();
 
 // Every warp makes the window system report one motion event at its target,
 // possibly after real movements that were already queued. A motion event at

@@ -33,6 +33,11 @@ class GlutPointer final : public PointerBackend {
   void take_motion(std::vector<PointerMotion>& out) override { x11_.take(out); }
   void confine(bool on) override { x11_.confine(on); }
   void poll() override { x11_.poll(); }
+  void give_up_raw_motion() override {
+    if (!x11_.raw()) return;
+    x11_.stop_raw();
+    std::fprintf(stderr, "quorrelstead: mouse: the pointer moves without raw motion; aiming from pointer positions and warps\n");
+  }
 
  private:
   RawMotionX11 x11_;

@@ -87,7 +87,7 @@ void RawMotionX11::handle(XEvent& event) {
 
 void RawMotionX11::add_raw_motion(const void* raw_event) {
   const auto& raw = *static_cast<const XIRawEvent*>(raw_event);
-  if (!focused_ || !relative_device(raw.sourceid)) return;
+  if (!raw_ || !focused_ || !relative_device(raw.sourceid)) return;
   // The values after the server's acceleration: the pointer's own pixels.
   double delta[2] = {0.0, 0.0};
   const double* value = raw.valuators.values;
@@ -131,6 +131,11 @@ bool RawMotionX11::relative_device(int device) {
 void RawMotionX11::take(std::vector<PointerMotion>& out) {
   poll();
   out.insert(out.end(), pending_.begin(), pending_.end());
+  pending_.clear();
+}
+
+void RawMotionX11::stop_raw() {
+  raw_ = false;
   pending_.clear();
 }
 

@@ -29,6 +29,8 @@ class RawMotionX11 {
   // motion. Returns whether raw motion is available.
   bool open(_XDisplay* toolkit_display, unsigned long window, bool want_raw);
   bool raw() const { return raw_; }
+  // Raw motion is no longer reported (the window's focus is still watched).
+  void stop_raw();
 
   void poll();
   void take(std::vector<PointerMotion>& out);

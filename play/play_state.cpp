@@ -30,6 +30,15 @@ namespace {
 constexpr std::int32_t music_period = 1100;
 constexpr std::int32_t stage_clear_banner_ticks = 30;
 
+// Motion events in a row that move the pointer with no raw motion before the
+// game stops waiting for raw motion: a single one is the pointer coming back
+// into the window, or a warp by another program. Raw movements are matched
+// with motion events by count, since a tick may take a burst of them before
+// the window's motion events come; the bound keeps movements against the
+// window's edge, which move no pointer, from hiding a change of device.
+constexpr int moves_to_give_up_raw_motion = 3;
+constexpr int max_unmatched_raw_motion = 64;
+
 // The aim's limits in pixels of pointer movement, at 0.2 degrees a pixel:
 // yaw -45 to 45, pitch -60 to 20.
 constexpr double yaw_limit_px = 225;
@@ -81,6 +90,8 @@ void Play_State::state_init(Gamesystem* sys) {
   // made in the menu an aim.
   platform::pointer_forget_warps();
   platform::pointer_take_motion();
+  unmatched_raw_motion = 0;
+  moves_without_raw_motion = 0;
   platform::pointer_confine(true);
   buttaiinit();
   finished = false;
@@ -142,11 +153,10 @@ void Play_State::fire() {
 
 void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
   if (platform::pointer_reports_motion()) {
-    follow_pointer_motion();
-    // A pull-back moves the pointer but is no movement of the mouse.
-    platform::pointer_take_echo(_x, _y);
-    recentre_near_edge(_x, _y, sys);
-    return;
+    place_pointer(_x, _y, sys);
+    if (platform::pointer_reports_motion()) return;
+    // Raw motion was given up: this event is the first of the old way.
+    pointer_seen = false;
   }
   if (!pointer_seen) {
     pointer_seen = true;
@@ -168,8 +178,30 @@ void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
 
 void Play_State::follow_pointer_motion() {
   for (const platform::PointerMotion& motion : platform::pointer_take_motion()) {
+    unmatched_raw_motion = std::min(unmatched_raw_motion + 1, max_unmatched_raw_motion);
     turn_view(motion.dx, motion.dy);
   }
+}
+
+void Play_State::place_pointer(int x, int y, Gamesystem* sys) {
+  follow_pointer_motion();
+  // A pull-back moves the pointer but is no movement of the mouse.
+  const bool echo = platform::pointer_take_echo(x, y);
+  const bool moved = pointer_seen && (x != xo || y != yo);
+  if (echo || !moved) {
+    // Nothing to match.
+  } else if (unmatched_raw_motion > 0) {
+    --unmatched_raw_motion;
+    moves_without_raw_motion = 0;
+  } else if (++moves_without_raw_motion == moves_to_give_up_raw_motion) {
+    platform::pointer_give_up_raw_motion();
+    moves_without_raw_motion = 0;
+    return;
+  }
+  pointer_seen = true;
+  xo = x;
+  yo = y;
+  recentre_near_edge(x, y, sys);
 }
 
 // Raw motion goes on at the window's edge, but a pointer that stays there

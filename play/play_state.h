@@ -50,12 +50,19 @@ class Play_State final : public State {
   void end_course(Gamesystem* sys);
   // Turns the view by every raw movement reported since the last call.
   void follow_pointer_motion();
+  // With raw motion: places the pointer, and gives raw motion up where the
+  // pointer keeps moving without it.
+  void place_pointer(int x, int y, Gamesystem* sys);
   void recentre_near_edge(int x, int y, const Gamesystem* sys);
 
   bool firstinitfrag = true;  // no course has started yet in this process
   bool pointer_seen = false;  // the first motion event only sets the reference
   int xo = 0;                 // where the previous motion event was
   int yo = 0;
+  // Raw movements not yet matched by a motion event that moved the pointer
+  // (bounded), and such motion events in a row that found none.
+  int unmatched_raw_motion = 0;
+  int moves_without_raw_motion = 0;
   // The aim in pixels of pointer movement from straight ahead, summed exactly
   // (see turn_view); yaw and pitch follow from it.
   double aim_x = 0;

@@ -72,6 +72,7 @@ start_weston() {
 }
 
 stop_weston() {
+  grep -q "without raw motion" "$SANDBOX/stderr" && fail "the game gave raw motion up: $(cat "$SANDBOX/stderr")"
   stop_game
   kill "$WESTON_PID" 2>/dev/null
   wait "$WESTON_PID" 2>/dev/null

@@ -176,6 +176,74 @@ TEST_F(RawMotion, MovementsMadeBeforePlayCountForNothing) {
   EXPECT_EQ(play.pitch, 0);
 }
 
+// Where the pointer moves but no raw motion comes (a tablet, a virtual
+// machine's absolute pointer), the game goes back to aiming by positions.
+struct Silence {
+  const char* name;
+  // Per motion event: the raw movements reported before it, and whether a
+  // tick takes them first.
+  struct Event {
+    int x, y;
+    std::vector<platform::PointerMotion> raw;
+    bool tick_first;
+  };
+  std::vector<Event> events;
+  bool gives_up;
+};
+
+class RawMotionSilence : public RawMotion, public testing::WithParamInterface<Silence> {};
+
+TEST_P(RawMotionSilence, GivesUpRawMotionOnlyWhenThePointerKeepsMovingWithout) {
+  start(empty_stage(1), 1);
+  for (const Silence::Event& e : GetParam().events) {
+    pointer.motion = e.raw;
+    if (e.tick_first) ticks(1);
+    play.mouse_move(e.x, e.y, &sys);
+  }
+  EXPECT_EQ(pointer.raw_given_up, GetParam().gives_up ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RawMotionSilence,
+    testing::Values(
+        Silence{"EveryMoveWithItsRawMotion",
+                {{300, 300, {}, false}, {310, 300, {{10, 0}}, false}, {320, 300, {{10, 0}}, false},
+                 {330, 300, {{10, 0}}, false}, {340, 300, {{10, 0}}, false}},
+                false},
+        Silence{"ABurstTakenByATickBeforeItsMotionEvents",
+                {{300, 300, {}, false}, {310, 300, {{10, 0}, {10, 0}, {10, 0}, {10, 0}}, true},
+                 {320, 300, {}, false}, {330, 300, {}, false}, {340, 300, {}, false}},
+                false},
+        Silence{"OneJumpComingBackIntoTheWindow",
+                {{300, 300, {}, false}, {310, 300, {{10, 0}}, false}, {500, 100, {}, false},
+                 {510, 100, {{10, 0}}, false}, {200, 300, {}, false}, {210, 300, {{10, 0}}, false}},
+                false},
+        Silence{"WarpEchoesAndStillPointer",
+                {{300, 300, {}, false}, {300, 300, {}, false}, {300, 300, {}, false},
+                 {300, 300, {}, false}, {300, 300, {}, false}},
+                false},
+        Silence{"ThreeMovesWithoutRawMotion",
+                {{300, 300, {}, false}, {310, 300, {}, false}, {320, 300, {}, false}, {330, 300, {}, false}},
+                true},
+        Silence{"AfterAMouseATablet",
+                {{300, 300, {}, false}, {310, 300, {{10, 0}}, false}, {320, 300, {}, false},
+                 {330, 300, {}, false}, {340, 300, {}, false}},
+                true}),
+    [](const testing::TestParamInfo<Silence>& param) { return std::string(param.param.name); });
+
+TEST_F(RawMotion, OnceGivenUpTheViewFollowsThePointersPositions) {
+  start(empty_stage(1), 1);
+  for (const int x : {300, 310, 320, 330}) play.mouse_move(x, 300, &sys);
+  ASSERT_EQ(pointer.raw_given_up, 1);
+  EXPECT_EQ(play.yaw, 0);
+  // The event that gave up is the reference: pulled back to the middle.
+  ASSERT_EQ(pointer.warps.back(), std::make_pair(300, 300));
+  play.mouse_move(300, 300, &sys);
+  play.mouse_move(305, 290, &sys);
+  EXPECT_DOUBLE_EQ(play.yaw, 1);
+  EXPECT_DOUBLE_EQ(play.pitch, -2);
+}
+
 struct EdgeCase {
   int x, y;
   bool recentred;

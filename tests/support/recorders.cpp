@@ -20,3 +20,7 @@ void PointerRecorder::take_motion(std::vector<platform::PointerMotion>& out) {
   motion.clear();
 }
 void PointerRecorder::confine(bool on) { confines.push_back(on); }
+void PointerRecorder::give_up_raw_motion() {
+  ++raw_given_up;
+  raw = false;
+}

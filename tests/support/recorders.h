@@ -31,6 +31,7 @@ class PointerRecorder final : public platform::PointerBackend {
   bool reports_motion() const override;
   void take_motion(std::vector<platform::PointerMotion>& out) override;
   void confine(bool on) override;
+  void give_up_raw_motion() override;
   int hides = 0;
   std::vector<std::pair<int, int>> warps;
   // With raw set, stands for a window system that reports real movements:
@@ -39,6 +40,7 @@ class PointerRecorder final : public platform::PointerBackend {
   std::vector<platform::PointerMotion> motion;
   int takes = 0;
   std::vector<bool> confines;  // every confine call, in order
+  int raw_given_up = 0;
 
  private:
   int origin_x_;
