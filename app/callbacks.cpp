@@ -33,6 +33,7 @@ void timer(int value) {
   // Once the window is closed a tick can still come before the main loop
   // returns; with no window there is nothing left to run or to redraw.
   if (glutGetWindow() == 0) return;
+  platform::pointer_poll();
   smooth_before_tick();
   sys.timer(value);
   smooth_after_tick();
@@ -71,7 +72,9 @@ int run_game(int argc, char** argv) {
   glutCreateWindow("Quorrelstead");
   // Closing the window returns from the main loop, so the ending below runs.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
-  platform::set_pointer_backend(&platform::glut_pointer_backend());
+  // A watched run turns only by its recorded inputs: the viewer's mouse is
+  // not read.
+  platform::set_pointer_backend(&platform::glut_pointer_backend(parsed.options.raw_motion && !watching));
   glutDisplayFunc(display);
   glutReshapeFunc(resize);
   glutKeyboardFunc(keyboard);
@@ -88,6 +91,8 @@ int run_game(int argc, char** argv) {
   }
   if (parsed.options.smooth) smooth_frames_start();
   glutMainLoop();
+  // The toolkit has closed its connection to the window system.
+  platform::set_pointer_backend(nullptr);
   sys.end();
   return 0;
 }

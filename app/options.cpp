@@ -35,6 +35,8 @@ ParsedOptions parse_options(int argc, const char* const* argv) {
       if (!parsed.error.empty()) return parsed;
     } else if (arg == "--smooth") {
       o.smooth = true;
+    } else if (arg == "--no-raw-motion") {
+      o.raw_motion = false;
     } else {
       parsed.error = "unknown option '" + std::string(arg) + "' (see --help)";
       return parsed;
@@ -59,5 +61,8 @@ void print_usage(std::ostream& out) {
          "      --replay FILE   watch a recorded run in the window (Esc or Q leaves);\n"
          "                      --smooth may be added\n"
          "      --verify FILE   play a recorded run again without a window and check\n"
-         "                      its result: status 0 when it matches, 1 when not\n";
+         "                      its result: status 0 when it matches, 1 when not\n"
+         "      --no-raw-motion aim from pointer positions, pulling the pointer back\n"
+         "                      to the middle after every move, instead of from the\n"
+         "                      mouse's raw motion\n";
 }

@@ -10,6 +10,9 @@ struct Options {
   bool smooth = false;
   std::string replay_file;  // --replay: watch this run in the window
   std::string verify_file;  // --verify: check this run's result, headless
+  // Aim from XInput2 raw motion where the server has it; when false, from
+  // pointer positions and the warps that pull the pointer back.
+  bool raw_motion = true;
 };
 
 struct ParsedOptions {

@@ -27,6 +27,26 @@ void pointer_hide() {
   if (current_backend != nullptr) current_backend->hide();
 }
 
+bool pointer_reports_motion() { return current_backend != nullptr && current_backend->reports_motion(); }
+
+std::vector<PointerMotion> pointer_take_motion() {
+  std::vector<PointerMotion> motion;
+  if (current_backend != nullptr) current_backend->take_motion(motion);
+  return motion;
+}
+
+void pointer_confine(bool on) {
+  if (current_backend != nullptr) current_backend->confine(on);
+}
+
+void pointer_poll() {
+  if (current_backend != nullptr) current_backend->poll();
+}
+
+void pointer_give_up_raw_motion() {
+  if (current_backend != nullptr) current_backend->give_up_raw_motion();
+}
+
 void pointer_warp(int x, int y) {
   if (current_backend == nullptr) return;
   if (pending_warps.size() == max_pending_warps) pending_warps.erase(pending_warps.begin());

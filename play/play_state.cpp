@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +33,37 @@ namespace {
 constexpr std::int32_t music_period = 1100;
 constexpr std::int32_t stage_clear_banner_ticks = 30;
 
+// Motion events in a row that move the pointer with no raw motion before the
+// game stops waiting for raw motion: a single one is the pointer coming back
+// into the window, or a warp by another program. Raw movements are matched
+// with motion events by count, since a tick may take a burst of them before
+// the window's motion events come; the bound keeps movements against the
+// window's edge, which move no pointer, from hiding a change of device.
+constexpr int moves_to_give_up_raw_motion = 3;
+constexpr int max_unmatched_raw_motion = 64;
+
+// The aim's limits in pixels of pointer movement, at 0.2 degrees a pixel:
+// yaw -45 to 45, pitch -60 to 20.
+constexpr double yaw_limit_px = 225;
+constexpr double pitch_low_px = -300;
+constexpr double pitch_high_px = 100;
+
+// Movements are summed in steps of 2^-32 pixel, the resolution of the raw
+// motion the window system reports. Every sum of such steps within the aim's
+// range is exact in a double, so the aim does not depend on how a movement is
+// cut up or in which order its parts come, and a move and its exact reverse
+// bring the view back bit for bit.
+constexpr int step_bits = 32;
+// Larger movements are no mouse's; the bound keeps every sum exact.
+constexpr double max_step_px = 1 << 16;
+
+double in_steps(double px) {
+  const double bounded = std::clamp(px, -max_step_px, max_step_px);
+  return std::ldexp(std::nearbyint(std::ldexp(bounded, step_bits)), -step_bits);
+}
+
+double degrees(double px) { return 2.0 * px / 10.0; }
+
 }  // namespace
 
 void Play_State::state_init(Gamesystem* sys) {
@@ -59,10 +91,20 @@ void Play_State::begin_course(const std::string& text, Gamesystem* sys) {
   field.lives = 5;
   yaw = 0;
   pitch = 0;
+  aim_x = 0;
+  aim_y = 0;
   turn = 0;
   eye = {0, 6, 0};
   field.hits = 0;
   platform::pointer_hide();
+  // Warps made before play (a resize in the menu, a pull-back whose echo came
+  // after the course ended) are no echo to wait for now; nor are movements
+  // made in the menu an aim.
+  platform::pointer_forget_warps();
+  platform::pointer_take_motion();
+  unmatched_raw_motion = 0;
+  moves_without_raw_motion = 0;
+  platform::pointer_confine(true);
   buttaiinit();
   finished = false;
   allclear = false;
@@ -94,6 +136,8 @@ void Play_State::buttaiinit() {
 }
 
 void Play_State::mouse(int button, int state, int, int, Gamesystem*) {
+  // A shot goes where the movements made before it have turned the view.
+  follow_pointer_motion();
   if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) return;
   replay::Input click;
   click.tick = ticks_played;
@@ -109,6 +153,7 @@ void Play_State::mouse(int button, int state, int, int, Gamesystem*) {
 void Play_State::fire() {
   std::unique_ptr<tama> bullet(new (std::nothrow) tama);
   if (bullet == nullptr) {
+    platform::pointer_confine(false);
     platform::console_line("メモリ割り当てエラー");
     std::exit(-1);
   }
@@ -132,6 +177,12 @@ void Play_State::fire() {
 }
 
 void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
+  if (platform::pointer_reports_motion()) {
+    place_pointer(_x, _y, sys);
+    if (platform::pointer_reports_motion()) return;
+    // Raw motion was given up: this event is the first of the old way.
+    pointer_seen = false;
+  }
   if (!pointer_seen) {
     pointer_seen = true;
     xo = _x;
@@ -150,6 +201,46 @@ void Play_State::mouse_move(int _x, int _y, Gamesystem* sys) {
   platform::pointer_warp(sys->width / 2, sys->height / 2);
 }
 
+void Play_State::follow_pointer_motion() {
+  for (const platform::PointerMotion& motion : platform::pointer_take_motion()) {
+    unmatched_raw_motion = std::min(unmatched_raw_motion + 1, max_unmatched_raw_motion);
+    turn_view(motion.dx, motion.dy);
+  }
+}
+
+void Play_State::place_pointer(int x, int y, Gamesystem* sys) {
+  follow_pointer_motion();
+  // A pull-back moves the pointer but is no movement of the mouse.
+  const bool echo = platform::pointer_take_echo(x, y);
+  const bool moved = pointer_seen && (x != xo || y != yo);
+  if (echo || !moved) {
+    // Nothing to match.
+  } else if (unmatched_raw_motion > 0) {
+    --unmatched_raw_motion;
+    moves_without_raw_motion = 0;
+  } else if (++moves_without_raw_motion == moves_to_give_up_raw_motion) {
+    platform::pointer_give_up_raw_motion();
+    moves_without_raw_motion = 0;
+    return;
+  }
+  pointer_seen = true;
+  xo = x;
+  yo = y;
+  recentre_near_edge(x, y, sys);
+}
+
+// Raw motion goes on at the window's edge, but a pointer that stays there
+// would leave the window where confining it is not possible yet; well inside,
+// it is left alone.
+void Play_State::recentre_near_edge(int x, int y, const Gamesystem* sys) {
+  const int margin_x = sys->width / 8;
+  const int margin_y = sys->height / 8;
+  if (x > margin_x && x < sys->width - margin_x && y > margin_y && y < sys->height - margin_y) {
+    return;
+  }
+  platform::pointer_warp(sys->width / 2, sys->height / 2);
+}
+
 void Play_State::turn_view(double dx, double dy) {
   replay::Input aim;
   aim.tick = ticks_played;
@@ -157,12 +248,13 @@ void Play_State::turn_view(double dx, double dy) {
   aim.dx = dx;
   aim.dy = dy;
   heard(aim);
-  yaw += 2.0 * dx / 10.0;
-  pitch += 2.0 * dy / 10.0;
-  if (yaw < -45) yaw = -45;
-  if (yaw > 45) yaw = 45;
-  if (pitch < -60) pitch = -60;
-  if (pitch > 20) pitch = 20;
+  // The aim may have been set directly (a new course, a test): go on from it.
+  if (yaw != degrees(aim_x)) aim_x = in_steps(yaw * 5.0);
+  if (pitch != degrees(aim_y)) aim_y = in_steps(pitch * 5.0);
+  aim_x = std::clamp(aim_x + in_steps(dx), -yaw_limit_px, yaw_limit_px);
+  aim_y = std::clamp(aim_y + in_steps(dy), pitch_low_px, pitch_high_px);
+  yaw = degrees(aim_x);
+  pitch = degrees(aim_y);
 }
 
 void Play_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
@@ -175,7 +267,10 @@ void Play_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
     pressed.key = key;
     heard(pressed);
   }
-  if (quits) std::exit(0);
+  if (quits) {
+    platform::pointer_confine(false);
+    std::exit(0);
+  }
   if (!finished) return;
   if (key == 'y' || key == 'Y') {
     field.buttai_del();
@@ -187,6 +282,7 @@ void Play_State::keyboard(unsigned char key, int, int, Gamesystem* sys) {
 }
 
 void Play_State::timer(int, Gamesystem* sys) {
+  follow_pointer_motion();
   if (field.tick % music_period == 0) sys->bgm.Play();
   field.tick = (field.tick + 1) % 2147483647;
   ticks_played += 1;
@@ -215,6 +311,8 @@ void Play_State::timer(int, Gamesystem* sys) {
 }
 
 void Play_State::end_course(Gamesystem* sys) {
+  // The results screen: the pointer is free to leave the window.
+  platform::pointer_confine(false);
   if (keep_results) {
     const std::int32_t rate = hit_rate(field.hits, shots);
     const clData record = result_record(stage, rate, platform::to_sjis(rank_title(stage).ranked));
@@ -233,6 +331,8 @@ void Play_State::display(Gamesystem* sys, const Figure_Painter& figures, const H
 
 void Play_State::draw_frame(Gamesystem* sys, const Figure_Painter* figures, const HudValues& texts) {
   static const float lightpos[4] = {3.0f, 40.0f, 5.0f, 1.0f};
+  // The frame shows every movement made up to now.
+  follow_pointer_motion();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   glRotated(turn, 0, 1, 0);

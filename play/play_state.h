@@ -31,10 +31,13 @@ class Play_State final : public State {
   void resume_ticks(std::int32_t tick);
   // A left press fires while bullets are left and the course runs.
   void mouse(int button, int state, int x, int y, Gamesystem* sys) override;
-  // Turns the view by 0.2 degrees per pixel and pulls the pointer back.
+  // With raw motion, takes the movements made so far and pulls the pointer
+  // back from near the window's edge. Without, turns the view by the
+  // pointer's movement and pulls it back to the middle.
   void mouse_move(int _x, int _y, Gamesystem* sys) override;
-  // Turns the view by a real pointer movement of (dx, dy) pixels. Every turn
-  // of the aim, whatever its source, comes through here.
+  // Turns the view by a real pointer movement of (dx, dy) pixels, 0.2 degrees
+  // a pixel, fraction kept. Every turn of the aim, whatever its source, comes
+  // through here.
   void turn_view(double dx, double dy);
   // Quit at any time; retry or back to the menu once the course is over.
   void keyboard(unsigned char key, int x, int y, Gamesystem* sys) override;
@@ -79,11 +82,25 @@ class Play_State final : public State {
   void end_course(Gamesystem* sys);
   void draw_frame(Gamesystem* sys, const Figure_Painter* figures, const HudValues& texts);
   void heard(const replay::Input& input);
+  // Turns the view by every raw movement reported since the last call.
+  void follow_pointer_motion();
+  // With raw motion: places the pointer, and gives raw motion up where the
+  // pointer keeps moving without it.
+  void place_pointer(int x, int y, Gamesystem* sys);
+  void recentre_near_edge(int x, int y, const Gamesystem* sys);
 
   bool firstinitfrag = true;  // no course has started yet in this process
   bool pointer_seen = false;  // the first motion event only sets the reference
   int xo = 0;                 // where the previous motion event was
   int yo = 0;
+  // Raw movements not yet matched by a motion event that moved the pointer
+  // (bounded), and such motion events in a row that found none.
+  int unmatched_raw_motion = 0;
+  int moves_without_raw_motion = 0;
+  // The aim in pixels of pointer movement from straight ahead, summed exactly
+  // (see turn_view); yaw and pitch follow from it.
+  double aim_x = 0;
+  double aim_y = 0;
 };
 
 // A shot's speed along the line of sight: 50 units a tick.

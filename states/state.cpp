@@ -9,7 +9,10 @@ std::map<state_enum, State*> State::State_list;
 
 void State::state_init(Gamesystem*) {}
 void State::mouse(int, int, int, int, Gamesystem*) {}
-void State::mouse_move(int, int, Gamesystem*) {}
+// No scene but play aims, yet the echoes of warps made meanwhile (by a resize,
+// or a pull-back just before the course ended) still come, and must not stay
+// pending to be mistaken for a real movement later.
+void State::mouse_move(int x, int y, Gamesystem*) { platform::pointer_take_echo(x, y); }
 void State::keyboard(unsigned char, int, int, Gamesystem*) {}
 void State::timer(int, Gamesystem*) {}
 void State::display(Gamesystem*) {}

@@ -17,6 +17,7 @@ TEST(Options, NoArgumentsStartTheGameAsUsual) {
   EXPECT_TRUE(parsed.error.empty());
   EXPECT_FALSE(parsed.options.help);
   EXPECT_FALSE(parsed.options.smooth);
+  EXPECT_TRUE(parsed.options.raw_motion);
 }
 
 TEST(Options, SmoothModeAloneOrWithHelp) {
@@ -46,13 +47,23 @@ TEST(Options, SmoothModeAloneOrWithHelp) {
   }
 }
 
+TEST(Options, RawMotionCanBeTurnedOff) {
+  const ParsedOptions parsed = parse({"--no-raw-motion"});
+  EXPECT_TRUE(parsed.error.empty());
+  EXPECT_FALSE(parsed.options.raw_motion);
+  EXPECT_FALSE(parsed.options.help);
+  const ParsedOptions both = parse({"--no-raw-motion", "--help"});
+  EXPECT_FALSE(both.options.raw_motion);
+  EXPECT_TRUE(both.options.help);
+}
+
 TEST(Options, HelpInEitherSpelling) {
   EXPECT_TRUE(parse({"--help"}).options.help);
   EXPECT_TRUE(parse({"-h"}).options.help);
 }
 
 TEST(Options, UnknownArgumentsAreOneLineErrors) {
-  for (const char* bad : {"--bogus", "-display", "file.txt", "--help=1", ""}) {
+  for (const char* bad : {"--bogus", "-display", "file.txt", "--help=1", "", "--no-raw-motion=1", "--raw-motion"}) {
     const ParsedOptions parsed = parse({bad});
     SCOPED_TRACE(bad);
     EXPECT_NE(parsed.error.find('\'' + std::string(bad) + '\''), std::string::npos);
@@ -63,7 +74,7 @@ TEST(Options, UnknownArgumentsAreOneLineErrors) {
 TEST(Options, UsageNamesEveryOption) {
   std::ostringstream usage;
   print_usage(usage);
-  for (const char* option : {"--help", "--smooth", "--replay FILE", "--verify FILE"}) {
+  for (const char* option : {"--help", "--smooth", "--replay FILE", "--verify FILE", "--no-raw-motion"}) {
     EXPECT_NE(usage.str().find(option), std::string::npos) << option;
   }
 }
@@ -79,6 +90,7 @@ TEST(Options, ReplayAndVerifyTakeAFileInEitherForm) {
       {{"--verify", "/tmp/x.qsr"}, "", "/tmp/x.qsr"},
       {{"--verify=--help"}, "", "--help"},
       {{"--verify", "--replay"}, "", "--replay"},  // the word after the option is its file
+      {{"--replay", "run.qsr", "--smooth"}, "run.qsr", ""},
   };
   for (const auto& c : cases) {
     const ParsedOptions parsed = parse(c.args);

@@ -86,4 +86,69 @@ TEST_F(PlayTest, AResizeWarpIsAnEchoLikeAnyOther) {
   EXPECT_EQ(pointer.warps.back(), std::make_pair(400, 250));
 }
 
+// Warps whose echo never came while play ran: none may be taken for the echo
+// of a pull-back in the next course, where it would swallow a real movement.
+enum class StaleCause { resize_in_menu, pull_back_then_menu };
+
+struct StaleWarp {
+  const char* name;
+  StaleCause cause;   // leaves a warp to (249, 249) pending, in the menu
+  bool echo_in_menu;  // its echo arrives while the menu shows
+};
+
+class StaleWarps : public PlayTest, public testing::WithParamInterface<StaleWarp> {};
+
+TEST_P(StaleWarps, AMoveOntoAnOldWarpTargetTurnsTheView) {
+  platform::pointer_forget_warps();
+  const StaleWarp& c = GetParam();
+  if (c.cause == StaleCause::resize_in_menu) {
+    sys.nowstate = &menu_;
+    // What a resize to 498x498 does to the pointer, the window at the origin.
+    platform::pointer_warp_screen(249, 249);
+  } else {
+    sys.width = 498;
+    sys.height = 498;
+    start(empty_stage(1), 1);
+    ticks(1);
+    play.mouse_move(260, 250, &sys);  // the first movement: pulled back to (249, 249)
+    play.keyboard('n', 0, 0, &sys);   // before its echo
+    ASSERT_EQ(sys.nowstate, &menu_);
+    // A full-screen toggle, say, changes the size without a warp.
+    sys.width = 600;
+    sys.height = 600;
+  }
+  ASSERT_EQ(pointer.warps.back(), std::make_pair(249, 249));
+  if (c.echo_in_menu) sys.nowstate->mouse_move(249, 249, &sys);
+  sys.nowstate = &play;
+  start(empty_stage(1), 1);
+  play.mouse_move(300, 300, &sys);  // a movement, or the first reference
+  play.mouse_move(300, 300, &sys);  // the pull-back's echo
+  const double yaw = play.yaw;
+  const double pitch = play.pitch;
+  play.mouse_move(249, 249, &sys);
+  EXPECT_NEAR(play.yaw, yaw - 10.2, 1e-9);
+  EXPECT_NEAR(play.pitch, pitch - 10.2, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, StaleWarps,
+    testing::Values(
+        StaleWarp{"ResizeInTheMenuEchoSeenThere", StaleCause::resize_in_menu, true},
+        StaleWarp{"ResizeInTheMenuEchoLost", StaleCause::resize_in_menu, false},
+        StaleWarp{"PullBackThenMenuEchoSeenThere", StaleCause::pull_back_then_menu, true},
+        StaleWarp{"PullBackThenMenuEchoLost", StaleCause::pull_back_then_menu, false}),
+    [](const testing::TestParamInfo<StaleWarp>& param) { return std::string(param.param.name); });
+
+// Scenes that do not aim still take the echoes of warps out of the way.
+TEST_F(PlayTest, TheMenuConsumesWarpEchoes) {
+  platform::pointer_forget_warps();
+  platform::pointer_warp(120, 80);
+  platform::pointer_warp(300, 300);
+  State& menu = *play.state_transfer(MENU);
+  menu.mouse_move(300, 300, &sys);
+  menu.mouse_move(5, 5, &sys);
+  EXPECT_FALSE(platform::pointer_take_echo(300, 300));
+  EXPECT_TRUE(platform::pointer_take_echo(120, 80));
+}
+
 }  // namespace

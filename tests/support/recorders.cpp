@@ -19,3 +19,14 @@ void PointerRecorder::window_origin(int& x, int& y) const {
   x = origin_x_;
   y = origin_y_;
 }
+bool PointerRecorder::reports_motion() const { return raw; }
+void PointerRecorder::take_motion(std::vector<platform::PointerMotion>& out) {
+  ++takes;
+  out.insert(out.end(), motion.begin(), motion.end());
+  motion.clear();
+}
+void PointerRecorder::confine(bool on) { confines.push_back(on); }
+void PointerRecorder::give_up_raw_motion() {
+  ++raw_given_up;
+  raw = false;
+}

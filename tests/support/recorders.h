@@ -29,8 +29,19 @@ class PointerRecorder final : public platform::PointerBackend {
   void hide() override;
   void warp(int x, int y) override;
   void window_origin(int& x, int& y) const override;
+  bool reports_motion() const override;
+  void take_motion(std::vector<platform::PointerMotion>& out) override;
+  void confine(bool on) override;
+  void give_up_raw_motion() override;
   int hides = 0;
   std::vector<std::pair<int, int>> warps;
+  // With raw set, stands for a window system that reports real movements:
+  // those in motion are handed over at the next take.
+  bool raw = false;
+  std::vector<platform::PointerMotion> motion;
+  int takes = 0;
+  std::vector<bool> confines;  // every confine call, in order
+  int raw_given_up = 0;
 
  private:
   int origin_x_;
