@@ -2,8 +2,14 @@
 // every text shows as a dark block whose top-left corner is the text's place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include <string>
+
 #include "states/gamesystem.h"
 #include "states/menu_state.h"
+#include "tests/support/frame_file.h"
 #include "tests/support/gl_window.h"
 
 namespace {
@@ -17,6 +23,7 @@ class MenuFrame : public testing::Test {
     load_block_font(sys.kanji);
     menu.resize(600, 600, &sys);
   }
+  void TearDown() override { resize_game_window(600, 600); }
 
   TestSystem sys;
   Menu_State menu;
@@ -51,6 +58,22 @@ TEST_F(MenuFrame, TextsAreNearlyBlackOnWhite) {
   GLboolean light0 = GL_FALSE;
   glGetBooleanv(GL_LIGHT0, &light0);
   EXPECT_TRUE(light0);  // switched off only while the texts are drawn
+}
+
+// The menu of the 600x600 window, kept as it was drawn before any other
+// shape was handled.
+TEST_F(MenuFrame, SquareWindowLooksExactlyAsBefore) {
+  sys.clearlevel = 3;
+  menu.display(&sys);
+  const Frame drawn;
+  const std::string path = QS_FRAMES_DIR "/menu_600.ppm";
+  if (recording_frames()) {
+    ASSERT_TRUE(write_frame_file(drawn, path));
+    return;
+  }
+  const std::optional<Frame> before = read_frame_file(path);
+  ASSERT_TRUE(before.has_value()) << "cannot read " << path;
+  EXPECT_EQ(pixels_differing(drawn, *before), 0);
 }
 
 }  // namespace
