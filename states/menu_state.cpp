@@ -9,6 +9,7 @@
 #include "platform/encoding.h"
 #include "states/gamesystem.h"
 #include "states/progress.h"
+#include "states/window_square.h"
 
 namespace {
 
@@ -35,8 +36,10 @@ bool unlocked(int needs, int clearlevel) { return needs <= 0 || clearlevel >= ne
 void Menu_State::state_init(Gamesystem* sys) { read_progress_file(progress_file_name, sys->clearlevel); }
 
 void Menu_State::display(Gamesystem* sys) {
-  const int w = sys->width;
-  const int h = sys->height;
+  // The menu stands centred, laid out as in a square window of the smaller side.
+  const Window_Square square = window_square(sys->width, sys->height);
+  const int w = square.side;
+  const int h = square.side;
   const int positions[7][2] = {
       {w / 3, h / 6},
       {w / 3, h / 4 + h / 20},
@@ -49,6 +52,7 @@ void Menu_State::display(Gamesystem* sys) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glDisable(GL_LIGHT0);
   const MenuText* texts = menu_texts();
+  const Square_Viewport in_square(square);
   for (int i = 0; i < 7; ++i) {
     if (unlocked(texts[i].min_clearlevel, sys->clearlevel)) {
       sys->kanji.print(positions[i][0], positions[i][1], texts[i].sjis.c_str());

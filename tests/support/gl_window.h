@@ -55,7 +55,11 @@ inline bool resize_game_window(int w, int h) {
   glutReshapeWindow(w, h);
   for (int round = 0; round < 200; ++round) {
     glutMainLoopEvent();
-    if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) return true;
+    if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) {
+      // The GL buffers take the window's new size at the next swap.
+      glutSwapBuffers();
+      return true;
+    }
   }
   return false;
 }
