@@ -5,6 +5,7 @@
 #include <clocale>
 #include <iostream>
 
+#include "app/fullscreen.h"
 #include "app/options.h"
 #include "app/sniper_gamesystem.h"
 #include "platform/pointer.h"
@@ -17,6 +18,10 @@ void display() {
 void resize(int w, int h) { sys.resize(w, h); }
 
 void keyboard(unsigned char key, int x, int y) { sys.keyboard(key, x, y); }
+
+void special(int key, int, int) {
+  if (key == GLUT_KEY_F11) toggle_fullscreen();
+}
 
 void mouse(int button, int state, int x, int y) { sys.mouse(button, state, x, y); }
 
@@ -50,12 +55,14 @@ int run_game(int argc, char** argv) {
   glutInit(&glut_argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow("Quorrelstead");
+  if (parsed.options.fullscreen) toggle_fullscreen();
   // Closing the window returns from the main loop, so the ending below runs.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
   platform::set_pointer_backend(&platform::glut_pointer_backend());
   glutDisplayFunc(display);
   glutReshapeFunc(resize);
   glutKeyboardFunc(keyboard);
+  glutSpecialFunc(special);
   glutMouseFunc(mouse);
   glutPassiveMotionFunc(mousemove);
   // With a button held the pointer still aims (and its pull-back echoes must

@@ -9,6 +9,8 @@ ParsedOptions parse_options(int argc, const char* const* argv) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       parsed.options.help = true;
+    } else if (arg == "--fullscreen") {
+      parsed.options.fullscreen = true;
     } else {
       parsed.error = "unknown option '" + std::string(arg) + "' (see --help)";
       return parsed;
@@ -23,5 +25,8 @@ void print_usage(std::ostream& out) {
          "game asks on the console whether to start, then opens its window.\n"
          "\n"
          "Options:\n"
-         "  -h, --help          show this text and exit\n";
+         "      --fullscreen    start with the window filling the screen\n"
+         "  -h, --help          show this text and exit\n"
+         "\n"
+         "In the window, F11 switches between full screen and the window.\n";
 }

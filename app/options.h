@@ -5,6 +5,7 @@
 
 struct Options {
   bool help = false;
+  bool fullscreen = false;  // start with the window filling the screen
 };
 
 struct ParsedOptions {
