@@ -37,7 +37,43 @@ wait_size() {
 
 screen_size() { xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }'; }
 
-same_as_kept() { [ "$(compare -metric AE "$SANDBOX/$1.png" "$KEPT/$2" null: 2>&1 | awk '{print int($1)}')" -eq 0 ]; }
+# Pixels in which a screenshot differs from a picture: a kept one (a file
+# name ending in .png) or another screenshot.
+differing_from() {
+  local other="$SANDBOX/$2.png"
+  case $2 in *.png) other="$KEPT/$2" ;; esac
+  compare -metric AE "$SANDBOX/$1.png" "$other" null: 2>&1 | awk '{print int($1)}'
+}
+
+# Nothing moves on its own in the quiet course, but on a busy machine the
+# game may not have handled and drawn every event yet when a screenshot is
+# taken. This one is taken again until two in a row agree.
+settled_shot() {
+  local name=$1 i
+  shot "$name"
+  for i in 1 2 3 4 5 6 7 8; do
+    shot "$name.again" 0.2
+    [ "$(differing_from "$name.again" "$name")" -eq 0 ] && return 0
+    mv "$SANDBOX/$name.again.png" "$SANDBOX/$name.png"
+  done
+  fail "the picture $name never settled"
+}
+
+# Takes the screenshot NAME and fails unless it is the same as REF
+# ("same"), or settles differing from it in more than 1000 pixels
+# ("differs"); a picture that is not so yet is taken again a few times first.
+expect() {
+  local how=$1 name=$2 ref=$3 message=$4 i n
+  for i in 1 2 3 4 5 6 7 8; do
+    shot "$name"
+    n=$(differing_from "$name" "$ref")
+    case $how in
+      same) [ "$n" -eq 0 ] && return 0 ;;
+      differs) [ "$n" -gt 1000 ] && { settled_shot "$name"; [ "$(differing_from "$name" "$ref")" -gt 1000 ] && return 0; } ;;
+    esac
+  done
+  fail "$message ($n pixels differ)"
+}
 
 read -r SCREEN_W SCREEN_H <<<"$(screen_size)"
 
@@ -47,78 +83,66 @@ printf 3 >"$SANDBOX/data.dat"  # every course offered, as in the kept menu
 start_to_menu
 
 # The menu: as kept; full screen and back.
-shot menu
-same_as_kept menu menu_600.png || fail "the 600x600 menu differs from the kept picture"
+expect same menu menu_600.png "the 600x600 menu differs from the kept picture"
 key F11
 wait_size "$SCREEN_W" "$SCREEN_H"
-shot menu_full
+settled_shot menu_full
 [ "$(red_at menu_full 5 5)" -eq 255 ] || fail "full-screen menu background is not white"
 key F11
 wait_size 600 600
 [ "$(geometry)" = "1 1 600 600" ] || fail "the window came back at $(geometry)"
-shot menu_back
-same_as_kept menu_back menu_600.png || fail "the menu differs after full screen and back"
+expect same menu_back menu_600.png "the menu differs after full screen and back"
 
 # Play in the window, as kept, then turned 10 degrees to the right.
 key b
 sleep 0.3
 xdotool mousemove_relative -- 1 0 2>/dev/null  # sets the reference only
-shot straight
-same_as_kept straight play_start_600.png || fail "the 600x600 play view differs from the kept picture"
+expect same straight play_start_600.png "the 600x600 play view differs from the kept picture"
 burst 10 5 0
-shot right
-[ "$(pixels_differing straight right)" -gt 1000 ] || fail "the view did not turn"
+expect differs right straight "the view did not turn"
 
 # Going full screen and back leaves the aim where it was.
 key F11
 wait_size "$SCREEN_W" "$SCREEN_H"
-shot full_right
+settled_shot full_right
 [ "$(red_at full_right 3 3)" -lt 20 ] || fail "no mask in the full-screen corner"
 [ "$(red_at full_right $((SCREEN_W - 3)) $((SCREEN_H / 2)))" -lt 20 ] || fail "no mask at the full-screen edge"
 key F11
 wait_size 600 600
-shot right_again
-[ "$(pixels_differing right right_again)" -eq 0 ] || fail "full screen and back moved the aim"
+expect same right_again right "full screen and back moved the aim"
 key F11
 wait_size "$SCREEN_W" "$SCREEN_H"
-shot full_right_again
-[ "$(pixels_differing full_right full_right_again)" -eq 0 ] || fail "full screen a second time moved the aim"
+expect same full_right_again full_right "full screen a second time moved the aim"
 
 # In full screen: back to straight, then past the aim's limits and back by
 # exactly the pixels that 45 degrees right and 20 down take at 0.2 a pixel.
 burst 10 -5 0
-shot full_straight
-[ "$(pixels_differing full_right full_straight)" -gt 1000 ] || fail "the view did not turn in full screen"
+expect differs full_straight full_right "the view did not turn in full screen"
 # After moving, the pointer is pulled back to the middle of the full screen.
 read -r wx wy ww wh <<<"$(geometry)"
 pointer=$(xdotool getmouselocation 2>/dev/null | sed 's/x:\([-0-9]*\) y:\([-0-9]*\).*/\1 \2/')
 [ "$pointer" = "$((wx + ww / 2)) $((wy + wh / 2))" ] || fail "the pointer rests at $pointer, not in the middle"
 
 for i in 1 2 3 4 5 6; do burst 10 5 0; done  # 300 pixels: held at 45 degrees
-shot full_limit
-[ "$(pixels_differing full_straight full_limit)" -gt 1000 ] || fail "the view did not turn to its limit"
+expect differs full_limit full_straight "the view did not turn to its limit"
 for i in 1 2 3 4 5 6 7 8 9; do burst 5 -5 0; done  # 225 pixels: 45 degrees back
-shot full_back
-[ "$(pixels_differing full_straight full_back)" -eq 0 ] || fail "225 pixels from the limit do not turn 45 degrees"
+expect same full_back full_straight "225 pixels from the limit do not turn 45 degrees"
 for i in 1 2 3; do burst 10 0 5; done  # 150 pixels down: held at 20 degrees
 for i in 1 2; do burst 10 0 -5; done   # 100 pixels up: 20 degrees
-shot full_level
-[ "$(pixels_differing full_straight full_level)" -eq 0 ] || fail "100 pixels from the lower limit do not tilt 20 degrees"
+expect same full_level full_straight "100 pixels from the lower limit do not tilt 20 degrees"
 # One move at a time turns as a burst does.
 for i in $(seq 1 10); do
   xdotool mousemove_relative -- 5 0 2>/dev/null
   sleep 0.15
 done
-shot full_right_slowly
-[ "$(pixels_differing full_right full_right_slowly)" -eq 0 ] || fail "moves one by one turn differently in full screen"
+expect same full_right_slowly full_right "moves one by one turn differently in full screen"
 burst 10 -5 0
 
 # And back to the window as it was.
 key F11
 wait_size 600 600
 [ "$(geometry)" = "1 1 600 600" ] || fail "the window came back at $(geometry)"
-shot back
-same_as_kept back play_start_600.png || fail "the play view differs after full screen and back"
+expect same back play_start_600.png "the play view differs after full screen and back"
 key Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "Escape ended with status $STATUS"
@@ -130,8 +154,7 @@ wait_size "$SCREEN_W" "$SCREEN_H"
 key F11
 wait_size 600 600
 [ "$(geometry)" = "1 1 600 600" ] || fail "the window came back at $(geometry)"
-shot menu_window
-same_as_kept menu_window menu_600.png || fail "the menu differs after starting in full screen"
+expect same menu_window menu_600.png "the menu differs after starting in full screen"
 key Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "Escape ended with status $STATUS"
