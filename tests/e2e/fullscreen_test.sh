@@ -149,7 +149,7 @@ wait_exit 10
 
 # Started with --fullscreen: the menu fills the screen; F11 brings the window.
 rm -f "$SANDBOX/stdin"
-start_to_menu --fullscreen
+GAME_ARGS=--fullscreen start_to_menu
 wait_size "$SCREEN_W" "$SCREEN_H"
 key F11
 wait_size 600 600

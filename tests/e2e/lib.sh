@@ -13,11 +13,11 @@ make_sandbox() {
   trap 'stop_game; rm -rf "$SANDBOX"' EXIT
 }
 
-# Starts the game in the sandbox, with the given options, and its input from
-# a fifo kept open by us.
+# Starts the game in the sandbox with its input from a fifo kept open by us,
+# with the options in GAME_ARGS if any.
 start_game() {
   mkfifo "$SANDBOX/stdin"
-  (cd "$SANDBOX" && SDL_AUDIODRIVER=dummy exec "$GAME" "$@" <"$SANDBOX/stdin" >"$SANDBOX/stdout" 2>"$SANDBOX/stderr") &
+  (cd "$SANDBOX" && SDL_AUDIODRIVER=dummy exec "$GAME" ${GAME_ARGS:-} <"$SANDBOX/stdin" >"$SANDBOX/stdout" 2>"$SANDBOX/stderr") &
   GAME_PID=$!
   exec 7>"$SANDBOX/stdin"
 }
@@ -104,10 +104,9 @@ pixels_differing() {
   compare -metric AE "$SANDBOX/$1.png" "$SANDBOX/$2.png" null: 2>&1 | awk '{print int($1)}'
 }
 
-# Answers the prompt with 1 and waits for the window and the menu; options
-# go to the game.
+# Answers the prompt with 1 and waits for the window and the menu.
 start_to_menu() {
-  start_game "$@"
+  start_game
   send_line 1
   wait_window  # the window exists from before the prompt
   wait_output "Escまたは"
