@@ -7,10 +7,10 @@ ParsedOptions parse_options(int argc, const char* const* argv) {
   ParsedOptions parsed;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      parsed.options.help = true;
-    } else if (arg == "--fullscreen") {
+    if (arg == "--fullscreen") {
       parsed.options.fullscreen = true;
+    } else if (arg == "--help" || arg == "-h") {
+      parsed.options.help = true;
     } else {
       parsed.error = "unknown option '" + std::string(arg) + "' (see --help)";
       return parsed;

@@ -4,8 +4,8 @@
 #include <string>
 
 struct Options {
-  bool help = false;
   bool fullscreen = false;  // start with the window filling the screen
+  bool help = false;
 };
 
 struct ParsedOptions {
