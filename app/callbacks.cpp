@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/fullscreen.h"
 #include "app/options.h"
 #include "app/smooth_frames.h"
 #include "app/replay_commands.h"
@@ -21,6 +22,10 @@ void display() {
 void resize(int w, int h) { sys.resize(w, h); }
 
 void keyboard(unsigned char key, int x, int y) { sys.keyboard(key, x, y); }
+
+void special(int key, int, int) {
+  if (key == GLUT_KEY_F11) toggle_fullscreen();
+}
 
 void mouse(int button, int state, int x, int y) { sys.mouse(button, state, x, y); }
 
@@ -70,6 +75,7 @@ int run_game(int argc, char** argv) {
   glutInit(&glut_argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow("Quorrelstead");
+  if (parsed.options.fullscreen) toggle_fullscreen();
   // Closing the window returns from the main loop, so the ending below runs.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
   // A watched run turns only by its recorded inputs: the viewer's mouse is
@@ -78,6 +84,7 @@ int run_game(int argc, char** argv) {
   glutDisplayFunc(display);
   glutReshapeFunc(resize);
   glutKeyboardFunc(keyboard);
+  glutSpecialFunc(special);
   glutMouseFunc(mouse);
   glutPassiveMotionFunc(mousemove);
   // With a button held the pointer still aims (and its pull-back echoes must

@@ -37,6 +37,8 @@ ParsedOptions parse_options(int argc, const char* const* argv) {
       o.smooth = true;
     } else if (arg == "--no-raw-motion") {
       o.raw_motion = false;
+    } else if (arg == "--fullscreen") {
+      o.fullscreen = true;
     } else {
       parsed.error = "unknown option '" + std::string(arg) + "' (see --help)";
       return parsed;
@@ -55,6 +57,7 @@ void print_usage(std::ostream& out) {
          "\n"
          "Options:\n"
          "  -h, --help          show this text and exit\n"
+         "      --fullscreen    start with the window filling the screen\n"
          "      --smooth        draw about 60 frames a second: the aim follows the\n"
          "                      mouse at once and figures move between ticks; the\n"
          "                      game itself, its texts and its timing are unchanged\n"
@@ -64,5 +67,7 @@ void print_usage(std::ostream& out) {
          "                      its result: status 0 when it matches, 1 when not\n"
          "      --no-raw-motion aim from pointer positions, pulling the pointer back\n"
          "                      to the middle after every move, instead of from the\n"
-         "                      mouse's raw motion\n";
+         "                      mouse's raw motion\n"
+         "\n"
+         "In the window, F11 switches between full screen and the window.\n";
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 struct Options {
+  bool fullscreen = false;  // start with the window filling the screen
   bool help = false;
   // Frames at display rate with figures drawn between their ticks; the
   // simulation still ticks every 100 ms exactly as without it.

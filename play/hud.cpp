@@ -10,6 +10,7 @@
 #include "play/play_state.h"
 #include "play/results.h"
 #include "states/gamesystem.h"
+#include "states/window_square.h"
 
 namespace {
 
@@ -53,8 +54,12 @@ void Play_State::scoredisplay(Gamesystem* sys) { draw_hud(sys, hud_values(*sys))
 
 void draw_hud(Gamesystem* sys, const HudValues& v) {
   const TextColour colour;
-  const int w = sys->width;
-  const int h = sys->height;
+  // The texts keep their places over the scope's opening, which fills the
+  // square of the window's smaller side: anywhere else the mask hides them.
+  const Window_Square square = window_square(sys->width, sys->height);
+  const Square_Viewport in_square(square);
+  const int w = square.side;
+  const int h = square.side;
   const HudTexts& texts = hud_texts();
   qon::glKanji& kanji = sys->kanji;
   char buf[200];

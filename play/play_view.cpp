@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "play/scope_surround.h"
 #include "world/angle.h"
 
 double scopeVertices[120];
@@ -85,6 +86,8 @@ void initscope() {
 }
 
 void drawscope() {
+  double projection[16];
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glDisable(GL_LIGHT0);
   glPushMatrix();
   glLoadIdentity();
@@ -99,6 +102,7 @@ void drawscope() {
   glDrawArrays(GL_LINES, 0, 4);
   glVertexPointer(3, GL_DOUBLE, 0, scopeVertices);
   for (int first = 0; first < 40; first += 10) glDrawArrays(GL_TRIANGLE_FAN, first, 10);
+  draw_scope_surround(scopeVertices, scope_reach(projection));
   glEnable(GL_DEPTH_TEST);
   glPopMatrix();
   glEnable(GL_LIGHT0);

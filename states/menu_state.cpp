@@ -11,6 +11,7 @@
 #include "states/gamesystem.h"
 #include "states/menu_texts.h"
 #include "states/progress.h"
+#include "states/window_square.h"
 
 namespace {
 
@@ -22,8 +23,10 @@ bool unlocked(int needs, int clearlevel) { return needs <= 0 || clearlevel >= ne
 void Menu_State::state_init(Gamesystem* sys) { read_progress_file(progress_file_name, sys->clearlevel); }
 
 void Menu_State::display(Gamesystem* sys) {
-  const int w = sys->width;
-  const int h = sys->height;
+  // The menu stands centred, laid out as in a square window of the smaller side.
+  const Window_Square square = window_square(sys->width, sys->height);
+  const int w = square.side;
+  const int h = square.side;
   const int positions[7][2] = {
       {w / 3, h / 6},
       {w / 3, h / 4 + h / 20},
@@ -36,6 +39,7 @@ void Menu_State::display(Gamesystem* sys) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glDisable(GL_LIGHT0);
   const std::vector<MenuText>& texts = menu_texts();
+  const Square_Viewport in_square(square);
   for (std::size_t i = 0; i < texts.size() && i < std::size(positions); ++i) {
     if (unlocked(texts[i].min_clearlevel, sys->clearlevel)) {
       sys->kanji.print(positions[i][0], positions[i][1], texts[i].sjis.c_str());

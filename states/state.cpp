@@ -2,6 +2,8 @@
 
 #include <GL/glu.h>
 
+#include <cmath>
+
 #include "platform/pointer.h"
 #include "states/gamesystem.h"
 
@@ -17,6 +19,12 @@ void State::keyboard(unsigned char, int, int, Gamesystem*) {}
 void State::timer(int, Gamesystem*) {}
 void State::display(Gamesystem*) {}
 
+double vertical_field_of_view(int w, int h) {
+  if (w <= 0 || h <= w) return 60.0;
+  const double degrees = 180.0 / M_PI;
+  return 2.0 * std::atan(std::tan(30.0 / degrees) * h / w) * degrees;
+}
+
 void State::resize(int w, int h, Gamesystem* sys) {
   sys->width = w;
   sys->height = h;
@@ -25,7 +33,7 @@ void State::resize(int w, int h, Gamesystem* sys) {
   glLoadIdentity();
   // A window of height 0 keeps a finite projection.
   const double aspect = static_cast<double>(w) / static_cast<double>(h > 0 ? h : 1);
-  gluPerspective(60.0, aspect, 1.0, 300.0);
+  gluPerspective(vertical_field_of_view(w, h), aspect, 1.0, 300.0);
   glMatrixMode(GL_MODELVIEW);
   platform::pointer_warp_screen(w / 2, h / 2);
 }

@@ -13,8 +13,8 @@ class State {
   virtual void mouse_move(int _x, int _y, Gamesystem* sys);
   virtual void keyboard(unsigned char key, int x, int y, Gamesystem* sys);
   virtual void timer(int value, Gamesystem* sys);
-  // Sets the viewport and the 60-degree projection for the new size and puts
-  // the pointer at the screen position (w / 2, h / 2).
+  // Sets the viewport and the projection for the new size (60 degrees across
+  // the smaller side) and puts the pointer at the screen position (w / 2, h / 2).
   virtual void resize(int w, int h, Gamesystem* sys);
   virtual void display(Gamesystem* sys);
 
@@ -34,6 +34,11 @@ class State {
 
 // Scenes that add nothing: a game-over scene is registered but never entered.
 class Gameover_State final : public State {};
+
+// The projection's vertical angle of view in degrees: 60, or more in a window
+// taller than wide, so that its width sees the 60 degrees that a square
+// window of that side sees and the picture is not magnified.
+double vertical_field_of_view(int w, int h);
 
 // Creates the three scenes, registers them and returns the menu.
 State* Create_StateInstance();

@@ -115,4 +115,36 @@ TEST(Options, ReplayAndVerifyErrors) {
   }
 }
 
+TEST(Options, FullscreenAloneOrWithOthers) {
+  EXPECT_FALSE(parse({}).options.fullscreen);
+  struct Case {
+    std::vector<const char*> args;
+    bool fullscreen, help;
+  };
+  const Case cases[] = {{{"--fullscreen"}, true, false},
+                        {{"--fullscreen", "--help"}, true, true},
+                        {{"-h", "--fullscreen"}, true, true},
+                        {{"--fullscreen", "--fullscreen"}, true, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.front());
+    const ParsedOptions parsed = parse(c.args);
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_EQ(parsed.options.fullscreen, c.fullscreen);
+    EXPECT_EQ(parsed.options.help, c.help);
+  }
+  for (const char* near_miss : {"--full-screen", "-fullscreen", "--fullscreen=1", "-f"}) {
+    SCOPED_TRACE(near_miss);
+    const ParsedOptions parsed = parse({near_miss});
+    EXPECT_FALSE(parsed.error.empty());
+    EXPECT_FALSE(parsed.options.fullscreen);
+  }
+}
+
+TEST(Options, UsageNamesFullScreenBothWays) {
+  std::ostringstream usage;
+  print_usage(usage);
+  EXPECT_NE(usage.str().find("--fullscreen"), std::string::npos);
+  EXPECT_NE(usage.str().find("F11"), std::string::npos);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/pointer.h"
@@ -67,6 +68,21 @@ TEST_F(Resize, SetsViewportProjectionStoredSizeAndPointer) {
     ASSERT_TRUE(pointer_on_screen(x, y));
     EXPECT_EQ(x, c.pointer_x);
     EXPECT_EQ(y, c.pointer_y);
+  }
+}
+
+// A window taller than wide sees 60 degrees across, like a square window of
+// its width; one wider than high keeps 60 degrees up.
+TEST_F(Resize, TheSmallerSideSeesSixtyDegrees) {
+  const double f = 1.0 / std::tan(30.0 * M_PI / 180.0);
+  for (const SizeCase c : {SizeCase{500, 1000, 250, 500}, SizeCase{599, 601, 299, 300}, SizeCase{1000, 500, 500, 250}}) {
+    SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
+    scene.resize(c.w, c.h, &sys);
+    GLdouble projection[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    const double aspect = static_cast<double>(c.w) / c.h;
+    EXPECT_NEAR(std::max(projection[0], projection[5]), f, 1e-5);
+    EXPECT_NEAR(projection[0] * aspect, projection[5], 1e-5);
   }
 }
 

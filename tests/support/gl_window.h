@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "tests/support/screen_pointer.h"
@@ -24,6 +25,9 @@ inline bool open_game_window(const char* title) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow(title);
+  // The tests draw and read frames themselves; the toolkit only needs a
+  // display callback to handle the window's events.
+  glutDisplayFunc([] {});
   glClearColor(1, 1, 1, 0);
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_LIGHTING);
@@ -45,20 +49,45 @@ inline void load_block_font(qon::glKanji& kanji) {
   }
 }
 
-// The back buffer as RGB rows, top row first.
+// Resizes the test window and waits until the window system has done it, so
+// that the next frame is drawn and read at that size. False if it never was,
+// or if there is no window (a test skipped for want of a display).
+inline bool resize_game_window(int w, int h) {
+  if (!display_available()) return false;
+  glutReshapeWindow(w, h);
+  for (int round = 0; round < 200; ++round) {
+    glutMainLoopEvent();
+    if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) {
+      // The GL buffers take the window's new size at the next swap.
+      glutSwapBuffers();
+      return true;
+    }
+  }
+  return false;
+}
+
+// RGB rows, top row first: the back buffer as read, or pixels given.
 class Frame {
  public:
-  Frame() : rgb_(600 * 600 * 3) {
+  explicit Frame(int width = 600, int height = 600)
+      : width_(width), height_(height), rgb_(static_cast<std::size_t>(width) * height * 3) {
+    const std::size_t row_bytes = static_cast<std::size_t>(width) * 3;
     std::vector<unsigned char> bottom_up(rgb_.size());
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, 600, 600, GL_RGB, GL_UNSIGNED_BYTE, bottom_up.data());
-    for (std::size_t row = 0; row < 600; ++row) {
-      std::copy_n(&bottom_up[(599 - row) * 1800], 1800, &rgb_[row * 1800]);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottom_up.data());
+    for (std::size_t row = 0; row < static_cast<std::size_t>(height); ++row) {
+      std::copy_n(&bottom_up[(height - 1 - row) * row_bytes], row_bytes, &rgb_[row * row_bytes]);
     }
   }
+  Frame(int width, int height, std::vector<unsigned char> rgb)
+      : width_(width), height_(height), rgb_(std::move(rgb)) {}
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  const std::vector<unsigned char>& rgb() const { return rgb_; }
   const unsigned char* at(int x, int y) const {
-    return &rgb_[(static_cast<std::size_t>(y) * 600 + static_cast<std::size_t>(x)) * 3];
+    return &rgb_[(static_cast<std::size_t>(y) * width_ + static_cast<std::size_t>(x)) * 3];
   }
   bool white(int x, int y) const {
     const unsigned char* p = at(x, y);
@@ -68,5 +97,7 @@ class Frame {
   bool text_starts_at(int x, int y) const { return !white(x, y) && white(x - 1, y) && white(x, y - 1); }
 
  private:
+  int width_;
+  int height_;
   std::vector<unsigned char> rgb_;
 };
