@@ -137,6 +137,7 @@ void RawMotionX11::take(std::vector<PointerMotion>& out) {
 void RawMotionX11::stop_raw() {
   raw_ = false;
   pending_.clear();
+  update_grab();
 }
 
 void RawMotionX11::confine(bool on) {
@@ -146,7 +147,10 @@ void RawMotionX11::confine(bool on) {
 
 void RawMotionX11::update_grab() {
   if (toolkit_ == nullptr) return;
-  const bool want = wanted_ && focused_;
+  // Aiming by position needs no hold: the pointer is pulled back after every
+  // move. And a confined pointer that the server moves (a window shrinking
+  // around it) would read there as a turn of the aim.
+  const bool want = wanted_ && focused_ && raw_;
   if (want == grabbed_) return;
   if (want) {
     // Owner events: the window's own events still reach the toolkit.
