@@ -168,8 +168,8 @@ class Sjis_Locale {
   explicit Sjis_Locale(const fs::path& dir) {
     const fs::path where = dir / "locales";
     fs::create_directories(where);
-    const std::string build = "localedef -c -i ja_JP -f SHIFT_JIS '" + (where / "ja_JP.SJIS").string() +
-                              "' >/dev/null 2>&1";
+    const std::string build =
+        "localedef -c -i ja_JP -f SHIFT_JIS '" + (where / "ja_JP.SJIS").string() + "' >/dev/null 2>&1";
     // localedef warns (status 1) that the map is not ASCII-compatible.
     if (std::system(build.c_str()) == -1 || !fs::exists(where / "ja_JP.SJIS")) return;
     ::setenv("LOCPATH", where.c_str(), 1);
