@@ -19,7 +19,7 @@ mkdir -p "$SANDBOX/kept"
 # that escape at once; the aim turns away from them before any shot, so that
 # no shot can hit and the result does not hang on when a click lands.
 printf '%s\n' 1 '# figures ahead, shots aside' '3 20' \
-  '0 0 -40 2 90 0 100 6 0 2.0 2' '-8 0 -60 3 70 0 120 4 1 2.0 1' '100 0 -50 4 90 0 0 5 20 1.0 0' \
+  '0 0 -40 2 90 0 100 6 0 2.0 2' '-8 0 -60 3 70 0 120 4 1 2.0 1' '100 0 -50 4 90 0 0 5 30 1.0 0' \
   >"$SANDBOX/basic.txt"
 
 # Plays the course with the given options and keeps its replay as kept/NAME.qsr.
@@ -31,7 +31,7 @@ play_course() {
   key b
   sleep 0.3
   xdotool mousemove_relative -- 1 0 2>/dev/null  # sets the reference only
-  sleep 0.5
+  sleep 1.5
   for i in 1 2 3 4 5; do
     xdotool mousemove_relative -- 40 0 2>/dev/null
     sleep 0.05
@@ -71,7 +71,8 @@ watch_and_count() {
   local name=$1
   shift
   watch_replay "$@"
-  RATE=$("$FRAME_WATCH" "$WINDOW" --count 0.6) || fail "frame_watch failed"
+  sleep 0.2
+  RATE=$("$FRAME_WATCH" "$WINDOW" --count 1.0) || fail "frame_watch failed"
   RATE=${RATE%%.*}
   sleep "$(( VERIFIED_TICKS / 10 + 1 ))"
   shot "$name" 0.5
