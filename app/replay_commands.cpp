@@ -55,17 +55,20 @@ bool load_replay(const std::string& file, replay::Replay& recorded, std::ostream
 int verify_replay(const std::string& file, std::ostream& out, std::ostream& err) {
   replay::Replay recorded;
   if (!load_replay(file, recorded, err)) return bad_replay_status;
+  // The rank title is Japanese: written in the terminal's encoding, as every
+  // console line of the game is.
+  const auto say = [&out](const std::string& utf8) { out << platform::to_console(utf8) << "\n"; };
   std::string installed;
   if (installed_text(recorded.course_name, installed) && installed != recorded.course_text) {
-    out << file << ": the installed " << recorded.course_name
-        << " differs from the course in the replay; checked against the replay's\n";
+    say(file + ": the installed " + recorded.course_name +
+        " differs from the course in the replay; checked against the replay's");
   }
   const Playback back = play_back(run_start_of(recorded), recorded.inputs, recorded.result.ticks);
   if (back.ended && back.result == recorded.result) {
-    out << file << ": verified: " << recorded.course_name << ", " << describe(back.result) << "\n";
+    say(file + ": verified: " + recorded.course_name + ", " + describe(back.result));
     return 0;
   }
-  out << file << ": DIFFERS: recorded " << describe(recorded.result) << "; played again "
-      << describe(back.result) << (back.ended ? "" : " (not ended)") << "\n";
+  say(file + ": DIFFERS: recorded " + describe(recorded.result) + "; played again " +
+      describe(back.result) + (back.ended ? "" : " (not ended)"));
   return 1;
 }

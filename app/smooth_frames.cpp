@@ -7,6 +7,7 @@
 
 #include "app/sniper_gamesystem.h"
 #include "play/play_state.h"
+#include "play/replay_scene.h"
 #include "play/smooth_view.h"
 
 namespace {
@@ -38,7 +39,12 @@ Smooth_Frames& frames() {
   return state;
 }
 
-Play_State* current_play() { return dynamic_cast<Play_State*>(sys.nowstate); }
+// The play scene on the screen: played, or driven by a watched replay.
+Play_State* current_play() {
+  if (auto* play = dynamic_cast<Play_State*>(sys.nowstate)) return play;
+  if (auto* watched = dynamic_cast<Replay_State*>(sys.nowstate)) return &watched->scene();
+  return nullptr;
+}
 
 // The play scene, when its frames are the smooth mode's to draw.
 Play_State* shown_play() {

@@ -21,6 +21,8 @@ class Replay_State final : public State {
   void display(Gamesystem* sys) override;
 
   const Play_State& play() const { return play_; }
+  // The scene watched, for a view that draws it its own way.
+  Play_State& scene() { return play_; }
 
  private:
   replay::Replay recorded_;

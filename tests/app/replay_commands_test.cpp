@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "platform/encoding.h"
 #include "play/headless_run.h"
 #include "replay/replay_file.h"
 
@@ -157,6 +159,53 @@ TEST_F(VerifyTest, FilesAreTakenFromTheCallersFolder) {
   ::setenv("QUORRELSTEAD_CALLER_DIR", (dir_ / "elsewhere").c_str(), 1);
   EXPECT_EQ(verify("run.qsr"), 0) << err.str();
   ::unsetenv("QUORRELSTEAD_CALLER_DIR");
+}
+
+// Switches LC_CTYPE to a Shift-JIS locale built in the test's folder, and
+// back to "C" when it goes; skips where the system cannot build one.
+class Sjis_Locale {
+ public:
+  explicit Sjis_Locale(const fs::path& dir) {
+    const fs::path where = dir / "locales";
+    fs::create_directories(where);
+    const std::string build =
+        "localedef -c -i ja_JP -f SHIFT_JIS '" + (where / "ja_JP.SJIS").string() + "' >/dev/null 2>&1";
+    // localedef warns (status 1) that the map is not ASCII-compatible.
+    if (std::system(build.c_str()) == -1 || !fs::exists(where / "ja_JP.SJIS")) return;
+    ::setenv("LOCPATH", where.c_str(), 1);
+    active = std::setlocale(LC_CTYPE, "ja_JP.SJIS") != nullptr;
+  }
+  ~Sjis_Locale() {
+    std::setlocale(LC_CTYPE, "C");
+    ::unsetenv("LOCPATH");
+  }
+  Sjis_Locale(const Sjis_Locale&) = delete;
+  Sjis_Locale& operator=(const Sjis_Locale&) = delete;
+  bool active = false;
+};
+
+TEST_F(VerifyTest, TheTitleIsWrittenInTheTerminalsEncoding) {
+  const replay::Replay honest = honest_replay();
+  write("run.qsr", replay::encode(honest));
+  ASSERT_EQ(verify("run.qsr"), 0);
+  const std::string utf8_line = out.str();
+  ASSERT_NE(utf8_line.find(honest.result.title), std::string::npos) << utf8_line;
+
+  // Both the verified line and the one that differs.
+  replay::Replay changed = honest;
+  changed.result.shots += 1;
+  write("changed.qsr", replay::encode(changed));
+  ASSERT_EQ(verify("changed.qsr"), 1);
+  const std::string utf8_differs = out.str();
+
+  const Sjis_Locale sjis(dir_);
+  if (!sjis.active) GTEST_SKIP() << "no Shift-JIS locale can be built here";
+  EXPECT_EQ(verify("run.qsr"), 0);
+  EXPECT_EQ(out.str(), platform::to_sjis(utf8_line));
+  EXPECT_EQ(out.str().find(honest.result.title), std::string::npos);
+  EXPECT_NE(out.str().find(platform::to_sjis(honest.result.title)), std::string::npos);
+  EXPECT_EQ(verify("changed.qsr"), 1);
+  EXPECT_EQ(out.str(), platform::to_sjis(utf8_differs));
 }
 
 }  // namespace

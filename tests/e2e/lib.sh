@@ -113,3 +113,36 @@ start_to_menu() {
   xdotool mousemove --window "$WINDOW" 300 300 2>/dev/null
   sleep 0.3
 }
+
+# Sets REPLAY to the one replay the sandbox's replays/ holds; fails if there
+# is none or more than one.
+only_replay() {
+  local files=("$SANDBOX"/replays/*.qsr)
+  [ -f "${files[0]}" ] || fail "no replay was written when the course ended"
+  [ ${#files[@]} -eq 1 ] || fail "${#files[@]} replays for one course"
+  REPLAY=$(basename "${files[0]}")
+}
+
+# Runs --verify on a replay of the sandbox's replays/ and sets VERIFIED (its
+# one line) and VERIFIED_TICKS; fails unless it confirms the replay.
+verify_replay() {
+  VERIFIED=$(cd "$SANDBOX" && "$GAME" --verify "replays/$1" 2>&1)
+  local status=$?
+  echo "$VERIFIED"
+  [ "$status" -eq 0 ] || fail "--verify gave status $status for $1"
+  [ "$(printf '%s\n' "$VERIFIED" | wc -l)" -eq 1 ] || fail "--verify printed more than one line for $1"
+  VERIFIED_TICKS=$(printf '%s\n' "$VERIFIED" | grep -oE '[0-9]+ ticks' | grep -oE '[0-9]+')
+  [ -n "$VERIFIED_TICKS" ] || fail "--verify gave no tick count for $1"
+}
+
+# Watches a replay of the sandbox's replays/ in the window, the file named
+# relative to the caller's folder, with any further options; waits for the
+# window. Its output goes to replay-stdout and replay-stderr.
+watch_replay() {
+  local name=$1
+  shift
+  (cd "$SANDBOX" && SDL_AUDIODRIVER=dummy QUORRELSTEAD_CALLER_DIR="$SANDBOX/replays" \
+    exec "$GAME" --replay "$name" "$@" </dev/null >"$SANDBOX/replay-stdout" 2>"$SANDBOX/replay-stderr") &
+  GAME_PID=$!
+  wait_window
+}

@@ -28,10 +28,7 @@ for i in $(seq 1 40); do
   sleep 0.2
   ls "$SANDBOX"/replays/*.qsr >/dev/null 2>&1 && break
 done
-files=("$SANDBOX"/replays/*.qsr)
-[ -f "${files[0]}" ] || fail "no replay was written when the course ended"
-[ ${#files[@]} -eq 1 ] || fail "${#files[@]} replays for one course"
-replay_name=$(basename "${files[0]}")
+only_replay
 # Turn the aim on the results screen: the replay, kept again when the scene
 # is left, must show the same view.
 sleep 0.5
@@ -42,22 +39,12 @@ key Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "Esc ended with status $STATUS"
 
-verify_out=$(cd "$SANDBOX" && "$GAME" --verify "replays/$replay_name" 2>&1)
-verify_status=$?
-echo "$verify_out"
-[ "$verify_status" -eq 0 ] || fail "--verify gave status $verify_status"
-[ "$(printf '%s\n' "$verify_out" | wc -l)" -eq 1 ] || fail "--verify printed more than one line"
-ticks=$(printf '%s\n' "$verify_out" | grep -oE '[0-9]+ ticks' | grep -oE '[0-9]+')
-[ -n "$ticks" ] || fail "--verify gave no tick count"
+verify_replay "$REPLAY"
 
 # Watching: from another folder, with the file named relative to it.
-mkdir "$SANDBOX/watch"
-(cd "$SANDBOX" && SDL_AUDIODRIVER=dummy QUORRELSTEAD_CALLER_DIR="$SANDBOX/replays" exec "$GAME" --replay "$replay_name" \
-  </dev/null >"$SANDBOX/replay-stdout" 2>"$SANDBOX/replay-stderr") &
-GAME_PID=$!
-wait_window
+watch_replay "$REPLAY"
 # The run plays at its own pace, then its results stay.
-sleep "$(( ticks / 10 + 2 ))"
+sleep "$(( VERIFIED_TICKS / 10 + 2 ))"
 shot replayed-results 0.5
 [ -s "$SANDBOX/replay-stdout" ] && fail "--replay printed: $(head -c 200 "$SANDBOX/replay-stdout")"
 differing=$(pixels_differing played-results replayed-results)
