@@ -3,8 +3,11 @@
 #include <GL/freeglut.h>
 
 #include <clocale>
+#include <cstdarg>
+#include <cstdio>
 #include <iostream>
 
+#include "app/music_start.h"
 #include "app/options.h"
 #include "app/sniper_gamesystem.h"
 #include "platform/pointer.h"
@@ -31,6 +34,21 @@ void timer(int value) {
   glutTimerFunc(100, timer, 0);
 }
 
+namespace {
+
+const char* program_name = "quorrelstead";
+
+// The toolkit's own report, word for word, after the music start has
+// finished: the toolkit ends the process as soon as this returns.
+void report_toolkit_error(const char* format, va_list args) {
+  finish_music_start();
+  std::fprintf(stderr, "freeglut (%s): ", program_name);
+  std::vfprintf(stderr, format, args);
+  std::fputc('\n', stderr);
+}
+
+}  // namespace
+
 int run_game(int argc, char** argv) {
   const ParsedOptions parsed = parse_options(argc, argv);
   if (!parsed.error.empty()) {
@@ -48,6 +66,11 @@ int run_game(int argc, char** argv) {
   // The toolkit sees no arguments: every one was the game's.
   int glut_argc = 1;
   glutInit(&glut_argc, argv);
+  // The display is there: sound and window now open side by side. The
+  // locale was set above, before any other thread could read it.
+  program_name = argv[0];
+  glutInitErrorFunc(report_toolkit_error);
+  start_music_in_background(sys.bgm);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow("Quorrelstead");
   // Closing the window returns from the main loop, so the ending below runs.

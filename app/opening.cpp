@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/music_start.h"
 #include "platform/console.h"
 
 StartChoice ask_start(std::istream& in) {
@@ -24,7 +25,10 @@ void opening() {
   platform::console_line("*            Quorrelstead                  *");
   platform::console_line("*                                          *");
   platform::console_line("********************************************");
-  if (ask_start(std::cin) == StartChoice::Quit) std::exit(-1);
+  if (ask_start(std::cin) == StartChoice::Quit) {
+    finish_music_start();
+    std::exit(-1);
+  }
   platform::console_line("!!!注意!!!");
   platform::console_line("ゲームが開始するとマウスポインタが見えなくなります．");
   platform::console_line("ゲームを途中で終了するときはEscまたはQキーを押してください．");

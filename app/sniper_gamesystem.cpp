@@ -1,5 +1,6 @@
 #include "app/sniper_gamesystem.h"
 
+#include "app/music_start.h"
 #include "app/opening.h"
 #include "platform/console.h"
 #include "states/state.h"
@@ -9,10 +10,10 @@ Sniper_Gamesystem sys;
 void Sniper_Gamesystem::init() {
   platform::console_line("NOW LOADING…");
   initgame();
-  bgm.Init(2, "bgm.mid");
-  bgm.Play();
+  // The music was started at launch, beside the window (see run_game).
   score.file_open("ranking.dat");
   opening();
+  finish_music_start();
   kanji.load("shnm16.f1b");
   nowstate = Create_StateInstance();
   nowstate->state_init(this);
