@@ -6,7 +6,8 @@ set -euo pipefail
 build_pkgs=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   xfonts-shinonome libfreetype-dev libx11-dev googletest libgtest-dev libbenchmark-dev)
-test_pkgs=(xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev llvm)
+test_pkgs=(xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev llvm
+  dpkg-dev file lintian appstream desktop-file-utils man-db)
 
 wanted=("${build_pkgs[@]}")
 [ "${1:-play}" = test ] && wanted+=("${test_pkgs[@]}")
