@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/music_start.h"
@@ -38,13 +39,15 @@ namespace {
 
 const char* program_name = "quorrelstead";
 
-// The toolkit's own report, word for word, after the music start has
-// finished: the toolkit ends the process as soon as this returns.
-void report_toolkit_error(const char* format, va_list args) {
+// The toolkit's own report and status, word for word, once the music start
+// has finished. A handler of ours must end the process itself: the toolkit
+// would carry on past the error.
+[[noreturn]] void report_toolkit_error(const char* format, va_list args) {
   finish_music_start();
   std::fprintf(stderr, "freeglut (%s): ", program_name);
   std::vfprintf(stderr, format, args);
   std::fputc('\n', stderr);
+  std::exit(1);
 }
 
 }  // namespace
@@ -63,14 +66,14 @@ int run_game(int argc, char** argv) {
   std::setlocale(LC_CTYPE, "");
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
-  // The toolkit sees no arguments: every one was the game's.
-  int glut_argc = 1;
-  glutInit(&glut_argc, argv);
-  // The display is there: sound and window now open side by side. The
-  // locale was set above, before any other thread could read it.
+  // Sound and window open side by side: the toolkit's start loads the GL
+  // driver. The locale was set above, before another thread could read it.
   program_name = argv[0];
   glutInitErrorFunc(report_toolkit_error);
   start_music_in_background(sys.bgm);
+  // The toolkit sees no arguments: every one was the game's.
+  int glut_argc = 1;
+  glutInit(&glut_argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow("Quorrelstead");
   // Closing the window returns from the main loop, so the ending below runs.
