@@ -28,7 +28,7 @@ for run in $(seq 1 "$runs"); do
   answered=$(now_ms)
   echo 1 >&9
   # The menu's title is drawn in near-black from (200, 100).
-  until [ "$(convert x:"$window" -crop 96x16+200+100 -depth 8 -format '%[min]' info: 2>/dev/null || echo 255)" -lt 100 ]; do
+  until [ "$(convert x:"$window" -crop 96x16+200+100 -format '%[fx:int(255*minima)]' info: 2>/dev/null || echo 255)" -lt 100 ]; do
     :
   done
   menu=$(now_ms)
