@@ -3,10 +3,14 @@
 #include <GL/freeglut.h>
 
 #include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "app/fullscreen.h"
+#include "app/music_start.h"
 #include "app/options.h"
 #include "app/smooth_frames.h"
 #include "app/replay_commands.h"
@@ -46,6 +50,23 @@ void timer(int value) {
   glutTimerFunc(100, timer, 0);
 }
 
+namespace {
+
+const char* program_name = "quorrelstead";
+
+// The toolkit's own report and status, word for word, once the music start
+// has finished. A handler of ours must end the process itself: the toolkit
+// would carry on past the error.
+[[noreturn]] void report_toolkit_error(const char* format, va_list args) {
+  finish_music_start();
+  std::fprintf(stderr, "freeglut (%s): ", program_name);
+  std::vfprintf(stderr, format, args);
+  std::fputc('\n', stderr);
+  std::exit(1);
+}
+
+}  // namespace
+
 int run_game(int argc, char** argv) {
   const ParsedOptions parsed = parse_options(argc, argv);
   if (!parsed.error.empty()) {
@@ -70,6 +91,11 @@ int run_game(int argc, char** argv) {
   }
   glutInitWindowPosition(1, 1);
   glutInitWindowSize(600, 600);
+  // Sound and window open side by side: the toolkit's start loads the GL
+  // driver. The locale was set above, before another thread could read it.
+  program_name = argv[0];
+  glutInitErrorFunc(report_toolkit_error);
+  start_music_in_background(sys.bgm);
   // The toolkit sees no arguments: every one was the game's.
   int glut_argc = 1;
   glutInit(&glut_argc, argv);

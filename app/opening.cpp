@@ -7,6 +7,7 @@
 #include <locale>
 #include <string>
 
+#include "app/music_start.h"
 #include "platform/console.h"
 
 namespace {
@@ -57,7 +58,10 @@ void opening() {
   platform::console_line("*            Quorrelstead                  *");
   platform::console_line("*                                          *");
   platform::console_line("********************************************");
-  if (ask_start(std::cin) == StartChoice::Quit) std::exit(-1);
+  if (ask_start(std::cin) == StartChoice::Quit) {
+    finish_music_start();
+    std::exit(-1);
+  }
   platform::console_line("!!!注意!!!");
   platform::console_line("ゲームが開始するとマウスポインタが見えなくなります．");
   platform::console_line("ゲームを途中で終了するときはEscまたはQキーを押してください．");

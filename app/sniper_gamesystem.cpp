@@ -1,5 +1,6 @@
 #include "app/sniper_gamesystem.h"
 
+#include "app/music_start.h"
 #include "app/opening.h"
 #include "app/replay_keeper.h"
 #include "app/scenes.h"
@@ -26,10 +27,10 @@ Replay_Recorder& recorder() {
 void Sniper_Gamesystem::init() {
   platform::console_line("NOW LOADING…");
   initgame();
-  bgm.Init(2, "bgm.mid");
-  bgm.Play();
+  // The music was started at launch, beside the window (see run_game).
   score.file_open("ranking.dat");
   opening();
+  finish_music_start();
   kanji.load("shnm16.f1b");
   nowstate = Create_StateInstance();
   play_scene().listener = &recorder();
@@ -40,8 +41,8 @@ void Sniper_Gamesystem::init_replay(const replay::Replay& recorded) {
   // The hits and stage clears were logged when the run was played.
   platform::set_console_quiet(true);
   initgame();
-  bgm.Init(2, "bgm.mid");
-  bgm.Play();
+  // The music was started at launch, as for a game.
+  finish_music_start();
   kanji.load("shnm16.f1b");
   static Replay_State watching(recorded);
   nowstate = &watching;

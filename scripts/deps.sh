@@ -6,7 +6,8 @@ set -euo pipefail
 build_pkgs=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev zlib1g-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   xfonts-shinonome libfreetype-dev libx11-dev libxi-dev googletest libgtest-dev libbenchmark-dev)
-test_pkgs=(xvfb xdotool x11-utils imagemagick libxtst-dev clang libclang-rt-14-dev llvm weston xwayland)
+test_pkgs=(xvfb xdotool x11-utils imagemagick libxtst-dev clang libclang-rt-14-dev llvm weston xwayland
+  dpkg-dev file lintian appstream desktop-file-utils man-db)
 
 wanted=("${build_pkgs[@]}")
 [ "${1:-play}" = test ] && wanted+=("${test_pkgs[@]}")
