@@ -80,7 +80,14 @@ quiet_course() {
   printf '1\n# nothing happens for a long while\n1 %d\n0 6 -100 0 90 0 0 1 100000 1.0 0\n' "${1:-0}" >"$SANDBOX/basic.txt"
 }
 
-key() { xdotool key --window "$WINDOW" "$@" 2>/dev/null; }
+# A key that ends the game can take the window with it before xdotool sends
+# the release, which then never comes: the key would stay down on the server
+# and quit every game started after. So every key is let go once more.
+key() {
+  xdotool key --window "$WINDOW" "$@" 2>/dev/null
+  xdotool keyup "$@" 2>/dev/null
+  return 0
+}
 
 # Saves the window's image under the given name in the sandbox.
 shot() {
