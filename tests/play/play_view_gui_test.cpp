@@ -9,8 +9,8 @@
 #include "play/play_state.h"
 #include "play/play_view.h"
 #include "states/gamesystem.h"
+#include "tests/play/range_figures.h"
 #include "tests/support/gl_window.h"
-#include "world/hito.h"
 
 namespace {
 
@@ -36,14 +36,7 @@ class PlayFrame : public testing::Test {
 
   // A person of the given kind floating at a point of the range.
   void place_person(double x, double y, double z, double life, double size = 1.0) {
-    auto person = std::make_unique<hito>();
-    person->pos = {x, y, z};
-    person->size = size;
-    person->life = life;
-    person->slices = 10;
-    person->pattern = 5;
-    person->syoki();
-    play.field.buttai_insert(std::move(person));
+    ::place_person(play.field, x, y, z, life, size);
   }
 
   TestSystem sys;

@@ -14,8 +14,8 @@
 #include "play/play_view.h"
 #include "states/gamesystem.h"
 #include "tests/support/frame_file.h"
+#include "tests/play/range_figures.h"
 #include "tests/support/gl_window.h"
-#include "world/hito.h"
 
 namespace {
 
@@ -58,14 +58,7 @@ class WindowShape : public testing::Test {
   }
 
   void place_person(double x, double y, double z, double life, double size) {
-    auto person = std::make_unique<hito>();
-    person->pos = {x, y, z};
-    person->size = size;
-    person->life = life;
-    person->slices = 10;
-    person->pattern = 5;
-    person->syoki();
-    play.field.buttai_insert(std::move(person));
+    ::place_person(play.field, x, y, z, life, size);
   }
 
   // A course in full swing: figures of every kind, the stage-clear and combo
