@@ -24,13 +24,14 @@ summary() {
     printf "median %.1f ms, 90th percentile %.1f ms, %d moves\n", v[int((NR + 1) / 2)], v[int(NR * 0.9 + 0.5)], NR }'
 }
 
-for mode in classic smooth; do
-  args=()
+# Starts the game in MODE (classic or smooth) in a folder of its own, on
+# Basic written as COURSE, and begins the course. Sets dir, pid and window.
+play_course() {
+  local mode=$1 course=$2 args=()
   [ "$mode" = smooth ] && args=(--smooth)
   dir=$(mktemp -d)
   cp -r build/run/. "$dir"/
-  # One figure after a very long delay: nothing but the aim changes.
-  printf '1\n# empty range\n1 0\n0 6 -100 0 90 0 0 1 100000 1.0 0\n' >"$dir/basic.txt"
+  printf '%s' "$course" >"$dir/basic.txt"
   mkfifo "$dir/stdin"
   (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./quorrelstead "${args[@]}" <"$dir/stdin" >/dev/null 2>&1) &
   pid=$!
@@ -43,6 +44,18 @@ for mode in classic smooth; do
   done
   sleep 1
   xdotool mousemove --window "$window" 300 300 key --window "$window" b 2>/dev/null
+}
+
+end_game() {
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  exec 9>&-
+  rm -rf "$dir"
+}
+
+for mode in classic smooth; do
+  # One figure after a very long delay: nothing but the aim changes.
+  play_course "$mode" $'1\n# empty range\n1 0\n0 6 -100 0 90 0 0 1 100000 1.0 0\n'
   sleep 0.5
   xdotool mousemove_relative -- 1 0 2>/dev/null
   sleep 0.3
@@ -53,38 +66,16 @@ for mode in classic smooth; do
   after=$(cpu_ticks "$pid")
   cpu=$(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$cpu_seconds" \
     'BEGIN { printf "%.1f%% of one core", 100 * t / hz / s }')
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  exec 9>&-
-  rm -rf "$dir"
+  end_game
   echo "$mode: move to frame: $latency; processor time, no figures: $cpu"
 done
 
 # Figures in flight from the first tick on, for ten seconds: how many new
 # pictures a second reach the screen.
 for mode in classic smooth; do
-  args=()
-  [ "$mode" = smooth ] && args=(--smooth)
-  dir=$(mktemp -d)
-  cp -r build/run/. "$dir"/
-  printf '1\n# a fountain\n2 0\n0 0 -40 2 90 20 160 60 0 1.5 2\n-6 0 -55 3 75 30 170 40 0 1.5 1\n' >"$dir/basic.txt"
-  mkfifo "$dir/stdin"
-  (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./quorrelstead "${args[@]}" <"$dir/stdin" >/dev/null 2>&1) &
-  pid=$!
-  exec 9>"$dir/stdin"
-  echo 1 >&9
-  window=
-  until [ -n "$window" ]; do
-    sleep 0.1
-    window=$(xdotool search --pid "$pid" --name '^Quorrelstead$' 2>/dev/null | head -n 1 || true)
-  done
-  sleep 1
-  xdotool mousemove --window "$window" 300 300 key --window "$window" b 2>/dev/null
+  play_course "$mode" $'1\n# a fountain\n2 0\n0 0 -40 2 90 20 160 60 0 1.5 2\n-6 0 -55 3 75 30 170 40 0 1.5 1\n'
   sleep 2
   rate=$("$watch" "$window" --count 5)
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  exec 9>&-
-  rm -rf "$dir"
+  end_game
   echo "$mode: new frames a second with figures in flight: $rate"
 done
