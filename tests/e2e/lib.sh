@@ -121,6 +121,17 @@ start_to_menu() {
   sleep 0.3
 }
 
+# Starts the game with the options given as one word, enters Basic, and moves
+# the pointer by a pixel: aiming by position, that move sets the reference.
+start_to_play() {
+  GAME_ARGS=$1
+  rm -f "$SANDBOX/stdin"
+  start_to_menu
+  key b
+  sleep 0.3
+  xdotool mousemove_relative -- 1 0 2>/dev/null
+}
+
 # Sets REPLAY to the one replay the sandbox's replays/ holds; fails if there
 # is none or more than one.
 only_replay() {

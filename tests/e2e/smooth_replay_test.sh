@@ -25,12 +25,7 @@ printf '%s\n' 1 '# figures ahead, shots aside' '3 20' \
 # Plays the course with the given options and keeps its replay as kept/NAME.qsr.
 play_course() {
   local name=$1 i
-  GAME_ARGS=$2
-  rm -f "$SANDBOX/stdin"
-  start_to_menu
-  key b
-  sleep 0.3
-  xdotool mousemove_relative -- 1 0 2>/dev/null  # sets the reference only
+  start_to_play "$2"
   # Every shot lands seconds before the lives run out, even on a slow build.
   sleep 0.5
   for i in 1 2 3 4 5; do

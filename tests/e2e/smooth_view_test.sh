@@ -22,16 +22,6 @@ colour_pixels_in_row() {
     END { print n + 0 }'
 }
 
-# Starts the game with the given options and enters play on a quiet course.
-start_play() {
-  GAME_ARGS=$1
-  rm -f "$SANDBOX/stdin"
-  start_to_menu
-  key b
-  sleep 0.3
-  xdotool mousemove_relative -- 1 0 2>/dev/null  # sets the reference only
-}
-
 quit_game() {
   key Escape
   wait_exit 10
@@ -44,7 +34,7 @@ make_sandbox
 # on) and turns the aim; the first frame that shows the turn tells whether it
 # came before that tick: its texts still show the old count.
 quiet_course 40
-start_play --smooth
+start_to_play --smooth
 shot before_trials
 "$FRAME_WATCH" "$WINDOW" 12 25 --click >"$SANDBOX/smooth_trials" || fail "frame_watch failed"
 shot after_trials
@@ -57,7 +47,7 @@ early=$(awk '$2 == 1' "$SANDBOX/smooth_trials" | wc -l)
 [ "$early" -ge 6 ] || fail "smooth: only $early of 12 turns showed before the tick: $(cat "$SANDBOX/smooth_trials")"
 
 # The same trials on the classic game: the turn always comes with the tick.
-start_play ""
+start_to_play ""
 "$FRAME_WATCH" "$WINDOW" 6 25 --click >"$SANDBOX/classic_trials" || fail "frame_watch failed"
 quit_game
 grep -q -- '^- ' "$SANDBOX/classic_trials" && fail "classic: a turn never showed: $(cat "$SANDBOX/classic_trials")"
@@ -74,7 +64,7 @@ for mode in classic smooth; do
   args=""
   [ "$mode" = smooth ] && args=--smooth
   rm -f "$SANDBOX/ranking.dat"
-  start_play "$args"
+  start_to_play "$args"
   xdotool mousemove_relative -- 15 -20 2>/dev/null
   shot "${mode}_end" 2.5
   key n
